@@ -1,5 +1,7 @@
 #include "drawing/GPBitmap.h"
 
+#include <vector>
+
 #include "drawing/DrawingErrors.h"
 
 namespace qelvane {
@@ -56,6 +58,23 @@ void DrawImagePiece(Gdiplus::Graphics& AGraphics, Gdiplus::Image* AImage, const 
   if (!AImage || ADst.Width <= 0 || ADst.Height <= 0 || ASrc.Width <= 0 || ASrc.Height <= 0) return;
   GpCheck(AGraphics.DrawImage(AImage, ToGp(ADst), ASrc.X, ASrc.Y, ASrc.Width, ASrc.Height, Gdiplus::UnitPixel, AAttr),
           "DrawImage");
+}
+
+CLSID EncoderClsid(const wchar_t* AMimeType) {
+  EnsureGdiPlus();
+  UINT count = 0, size = 0;
+  GpCheck(Gdiplus::GetImageEncodersSize(&count, &size), "GetImageEncodersSize");
+  std::vector<uint8_t> buffer(size);
+  auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+  if (size) GpCheck(Gdiplus::GetImageEncoders(count, size, codecs), "GetImageEncoders");
+  for (UINT i = 0; i < count; ++i)
+    if (std::wstring_view(codecs[i].MimeType) == AMimeType) return codecs[i].Clsid;
+  throw EGdiPlusError(Gdiplus::UnknownImageFormat, "EncoderClsid");
+}
+
+void SaveBitmapToFile(Gdiplus::Image* AImage, const std::wstring& AFileName, const CLSID& AEncoder) {
+  if (!AImage) throw EGdiPlusError(Gdiplus::InvalidParameter, "Save(nil image)");
+  GpCheck(AImage->Save(AFileName.c_str(), &AEncoder, nullptr), "Save");
 }
 
 } // namespace qelvane

@@ -87,6 +87,12 @@ private:
   TPixelView FView;
 };
 
+// Class identifier of the GDI+ encoder for a MIME type ("image/png");
+// throws EGdiPlusError when there is none.
+CLSID EncoderClsid(const wchar_t* AMimeType);
+// Saves a bitmap through an encoder; throws on failure.
+void SaveBitmapToFile(Gdiplus::Image* AImage, const std::wstring& AFileName, const CLSID& AEncoder);
+
 // Integer rectangle conversions.
 inline Gdiplus::Rect ToGp(const TGPRect& r) {
   return Gdiplus::Rect(r.X, r.Y, r.Width, r.Height);

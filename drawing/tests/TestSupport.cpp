@@ -144,7 +144,8 @@ std::vector<std::wstring> TSkinLog::Lines() {
     size_t end = text.find(L"\r\n", pos);
     if (end == std::wstring::npos) end = text.size();
     std::wstring line = text.substr(pos, end - pos);
-    lines.push_back(line.size() >= 21 ? line.substr(21) : line);
+    bool stamped = line.size() >= 21 && line[4] == L'-' && line[13] == L':' && line.substr(19, 2) == L"  ";
+    lines.push_back(stamped ? line.substr(21) : line);
     pos = end + 2;
   }
   return lines;
