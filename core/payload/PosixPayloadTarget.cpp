@@ -36,7 +36,10 @@ std::string TPosixPayloadTarget::LocalPath(std::string_view Path) const {
   std::u16string wide = GbkToUtf16(Path);
   std::replace(wide.begin(), wide.end(), u'\\', u'/');
   std::string local = FRoot;
-  if (!wide.empty()) local += "/" + Utf16ToUtf8(wide);
+  if (!wide.empty()) {
+    local.push_back('/');
+    local += Utf16ToUtf8(wide);
+  }
   return local;
 }
 
