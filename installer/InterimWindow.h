@@ -4,6 +4,8 @@
 // It stands in for the skinned wizard.
 #include <windows.h>
 
+#include <string>
+
 namespace qelvane {
 
 // Creates and shows the window; returns it (null on failure). The message

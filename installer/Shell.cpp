@@ -1,5 +1,7 @@
 #include "installer/Shell.h"
 
+#include <vector>
+
 // clang-format off
 #include <windows.h>
 #include <shlobj.h>

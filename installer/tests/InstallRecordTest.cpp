@@ -89,7 +89,7 @@ namespace {
 // An install tree with kept folders at several depths.
 void MakeTree(const std::wstring& Root) {
   for (const wchar_t* d : {L"", L"bin\\", L"bin\\deep\\", L"bin\\deep\\Config\\", L"Users\\", L"Users\\u1\\",
-                           L"Config\\", L"data\\", L"data\\users\\", L"data\\x\\Users\\"})
+                           L"Config\\", L"data\\", L"data\\users\\", L"data\\x\\", L"data\\x\\Users\\"})
     CreateDirectoryW((Root + d).c_str(), nullptr);
   for (const wchar_t* f : {L"Lumox.exe", L"bin\\a.dll", L"bin\\deep\\b.dat", L"bin\\deep\\Config\\keep.ini",
                            L"Users\\u1\\profile.xml", L"Config\\LogedinUsers.XML", L"data\\users\\lower.txt",

@@ -55,7 +55,7 @@ void RemoveTree(const std::wstring& Path) {
 
 void WriteTextFile(const std::wstring& Path, const std::string& Bytes) {
   UniqueHandle f(CreateFileW(Path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  ASSERT_TRUE(f) << "cannot create test file";
+  ASSERT_TRUE(f) << "cannot create test file " << WideToAnsi(Path, CP_UTF8) << " error " << GetLastError();
   DWORD written = 0;
   WriteFile(f.get(), Bytes.data(), static_cast<DWORD>(Bytes.size()), &written, nullptr);
 }
