@@ -70,7 +70,7 @@ void ZDecompressStream(TByteSource& Source, TChunkedMemory& Target) {
     bool full = false;
     // Feed 32 KiB of input at a time and drain all output it yields. A
     // damaged stream stops at once (zlib would otherwise never consume the
-    // rest of the chunk); input after the end mark is left unread.
+    // rest of the chunk); input after the end mark is ignored.
     while (!ended) {
       size_t n = Source.Read(input.get(), ZChunk);
       if (n == 0) break;
@@ -92,10 +92,10 @@ void ZDecompressStream(TByteSource& Source, TChunkedMemory& Target) {
     // reports as a buffer error.
     z.next_in = nullptr;
     z.avail_in = 0;
-    for (;;) {
+    while (!ended) {
       int rc = InflateWindow(z, Target, Z_FINISH, full);
       if (rc < 0 || rc == Z_NEED_DICT) ThrowZlib(rc);
-      if (rc == Z_STREAM_END && !full) break;
+      ended = rc == Z_STREAM_END && !full;
     }
   } catch (const std::bad_alloc&) {
     ThrowZlib(Z_MEM_ERROR);

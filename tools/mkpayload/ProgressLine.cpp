@@ -1,11 +1,13 @@
 #include "tools/mkpayload/ProgressLine.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 
 namespace qelvane {
 
 TProgressLine::TProgressLine(std::string Label, uint64_t Total, bool Enabled)
-    : FLabel(std::move(Label)), FTotal(Total), FEnabled(Enabled) {
+    : FLabel(std::move(Label)), FTotal(Total), FEnabled(Enabled && isatty(STDERR_FILENO)) {
   Show();
 }
 

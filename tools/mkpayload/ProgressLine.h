@@ -10,7 +10,7 @@ constexpr uint64_t ProgressThreshold = 16u << 20;
 
 class TProgressLine {
 public:
-  // Shows nothing unless Enabled.
+  // Shows nothing unless Enabled and stderr is a terminal.
   TProgressLine(std::string Label, uint64_t Total, bool Enabled);
   ~TProgressLine();
   void Advance(uint64_t Count);
