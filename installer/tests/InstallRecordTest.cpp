@@ -132,6 +132,7 @@ TEST(DeleteInstallFiles, RemovesTheWholeTreeWhenNothingIsKept) {
 }
 
 TEST_F(InstallRecord, UninstallLastVersionRemovesWhatTheRecordNames) {
+  UseCom();
   TScratchDir dir(L"uninstall");
   const std::wstring root = dir.Path() + L"Norventa\\";
   MakeTree(root);

@@ -10,12 +10,14 @@ using namespace qelvane;
 using namespace qelvane::test;
 
 TEST(Shell, CreateShortcutNeedsAnExistingTarget) {
+  UseCom();
   std::wstring name = L"unchanged";
   EXPECT_FALSE(CreateShortcut(L"C:\\no\\such\\Lumox.exe", name, L"", L"", -1));
   EXPECT_EQ(name, L"unchanged");
 }
 
 TEST(Shell, CreateShortcutOnDesktopAndInFolder) {
+  UseCom();
   TScratchDir dir(L"shortcut");
   const std::wstring target = dir.Path() + L"Lumox.exe";
   WriteTextFile(target, "MZ");
@@ -39,6 +41,7 @@ TEST(Shell, CreateShortcutOnDesktopAndInFolder) {
 }
 
 TEST(Shell, CreateLinkAppendsLowerCaseExtensionOnly) {
+  UseCom();
   TScratchDir dir(L"createlink");
   const std::wstring target = dir.Path() + L"Lumox.exe";
   WriteTextFile(target, "MZ");
@@ -58,6 +61,7 @@ TEST(Shell, CreateLinkAppendsLowerCaseExtensionOnly) {
 }
 
 TEST(Shell, StartMenuEntryCreatesMissingSubfolders) {
+  UseCom();
   TScratchDir dir(L"startmenu");
   const std::wstring target = dir.Path() + L"Lumox.exe";
   WriteTextFile(target, "MZ");
@@ -74,6 +78,7 @@ TEST(Shell, StartMenuEntryCreatesMissingSubfolders) {
 }
 
 TEST(Shell, UnSetApplicationAutoRunRemovesOnlyThatValue) {
+  UseCom();
   TRegistry reg;
   ASSERT_TRUE(reg.OpenKey(RunKey, true));
   reg.WriteString(L"Qelvane3.0", L"C:\\x.exe");
@@ -86,6 +91,7 @@ TEST(Shell, UnSetApplicationAutoRunRemovesOnlyThatValue) {
 }
 
 TEST(Shell, ProgramFilesDirAndComponentCommands) {
+  UseCom();
   std::wstring folder;
   GetProgramFilesDir(folder);
   EXPECT_EQ(folder, L"C:\\Program Files (x86)") << "the 32-bit view's program folder";

@@ -12,15 +12,12 @@
 
 namespace qelvane::test {
 
-namespace {
-// The shell-link and folder calls need COM on the test thread.
-class TComEnvironment : public ::testing::Environment {
-public:
-  void SetUp() override { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
-  void TearDown() override { CoUninitialize(); }
-};
-[[maybe_unused]] ::testing::Environment* const GCom = ::testing::AddGlobalTestEnvironment(new TComEnvironment);
-} // namespace
+void UseCom() {
+  // Once per process, only in the tests that make shell calls: starting COM
+  // under Wine costs most of a second.
+  static const HRESULT once = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  (void)once;
+}
 
 TScratchDir::TScratchDir(const std::wstring& Name) {
   wchar_t temp[MAX_PATH];

@@ -22,6 +22,8 @@ private:
 };
 
 void RemoveTree(const std::wstring& Path);
+// Initialises COM on the test thread (shell links, folders).
+void UseCom();
 void WriteTextFile(const std::wstring& Path, const std::string& Bytes);
 std::string ReadFileBytes(const std::wstring& Path);
 
