@@ -16,7 +16,7 @@
 #include <exception>
 #include <vector>
 
-#include "skin/SkinGuard.h"
+#include "skin/SkinLog.h"
 
 namespace qelvane {
 
@@ -60,7 +60,8 @@ public:
       if (!IsMember(entry)) continue;
       T* member = static_cast<T*>(entry.Member);
       if constexpr (Guarded) {
-        SkinGuard(T::SkinClassName, nullptr, L"AllMembersChangeSkinFile", [&] { member->SkinClassChangeSkinFile(); });
+        SkinGuard(ClassSubject(T::SkinClassName), L"AllMembersChangeSkinFile",
+                  [&] { member->SkinClassChangeSkinFile(); });
       } else {
         member->SkinClassChangeSkinFile();
       }

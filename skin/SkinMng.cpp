@@ -1,0 +1,263 @@
+#include "skin/SkinMng.h"
+
+#include <windows.h>
+
+#include "core/text/TextConvert.h"
+#include "skin/SkinClassMembers.h"
+#include "winbase/WinText.h"
+
+namespace qelvane {
+
+namespace {
+
+constexpr const wchar_t* MngClass = L"TSkinMng";
+
+std::wstring Lower(std::wstring_view AText) {
+  std::wstring text(AText);
+  if (!text.empty()) CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
+} // namespace
+
+TSkinMng& SkinMng() {
+  static TSkinMng manager;
+  return manager;
+}
+
+TSkinMng::TSkinMng() {
+  SkinGuard(ClassSubject(MngClass), L"Create", [&] {
+    FSkinFont.Name = FromWide(DefaultSkinFontName());
+    FSkinFont.Size = DefaultSkinFontSize();
+    FSkinFile = std::make_unique<TSkinFile>();
+    FUserSkinConfig = std::make_unique<TUserSkinConfig>(*this);
+    FSkinButtonStyles = std::make_unique<TButtonStyles>(*this);
+    FSkinBitButtonStyles = std::make_unique<TButtonStyles>(*this);
+    FSkinSpeedButtonStyles = std::make_unique<TButtonStyles>(*this);
+    FSkinDropDownButtonStyles = std::make_unique<TDropDownButtonStyles>(*this);
+    FHorzPageControlStyles = std::make_unique<TSkinPageControlStyles>(*this);
+    FSkinFormStyles = std::make_unique<TSkinFormStyles>(*this);
+    FSkinZoneViewStyles = std::make_unique<TSkinZoneViewStyles>(*this);
+    FSkinZoneViewItems = std::make_unique<TSkinZoneViewScrollBarStyles>(*this);
+    FSkinPanelStyles = std::make_unique<TSkinPanelStyles>(*this);
+    FSkinHeadFrameStyles = std::make_unique<TSkinHeadFrameStyles>(*this);
+    FPopupMenuSkin = std::make_unique<TPopupMenuSkin>();
+
+    FSkinButtonStyles->SetStyleNodeName(L"Button");
+    FSkinBitButtonStyles->SetStyleNodeName(L"BitButton");
+    FSkinSpeedButtonStyles->SetStyleNodeName(L"SpeedButton");
+    FSkinDropDownButtonStyles->SetStyleNodeName(L"DropDownButton");
+    FHorzPageControlStyles->SetStyleNodeName(L"Horizontal");
+    FSkinFormStyles->SetStyleNodeName(L"SkinForm");
+    FSkinZoneViewStyles->SetStyleNodeName(L"ZoneViewStyle");
+    FSkinZoneViewItems->SetStyleNodeName(L"ZoneViewScrollBar");
+    FSkinPanelStyles->SetStyleNodeName(L"Panel");
+    FSkinHeadFrameStyles->SetStyleNodeName(L"HeadFrame");
+  });
+}
+
+TSkinMng::~TSkinMng() {
+  SkinGuard(ClassSubject(MngClass), L"Destroy", [&] {
+    // Items first: the in-use item may be one of the configuration's.
+    FUserSkinConfig.reset();
+    FSkinFile.reset();
+    FSkinButtonStyles.reset();
+    FSkinBitButtonStyles.reset();
+    FSkinSpeedButtonStyles.reset();
+    FSkinDropDownButtonStyles.reset();
+    FHorzPageControlStyles.reset();
+    FSkinFormStyles.reset();
+    FSkinZoneViewStyles.reset();
+    FSkinZoneViewItems.reset();
+    FSkinPanelStyles.reset();
+    FSkinHeadFrameStyles.reset();
+    FPopupMenuSkin.reset();
+  });
+}
+
+bool TSkinMng::ChangeSkinRes(std::wstring_view AResName, bool Reload) {
+  if (!Reload && Lower(AResName) == Lower(FSkinFile->ResName())) return false;
+  if (!FSkinFile->LoadSkinRes(AResName)) return false;
+  SkinLoaded();
+  return true;
+}
+
+bool TSkinMng::ChangeSkinFile(std::wstring_view AFileName, bool Reload) {
+  if (!Reload && Lower(AFileName) == Lower(FSkinFile->FileName())) return false;
+  if (!FSkinFile->LoadSkinFile(AFileName)) return false;
+  SkinLoaded();
+  return true;
+}
+
+void TSkinMng::SkinLoaded() {
+  LoadAllSkinStyles();
+  TSkinClassRegistry::NotifySkinClasses();
+  FUserSkinConfig->LoadDefaultSkinItem();
+  FUserSkinConfig->SetAppUsedSkinItem(FUserSkinConfig->DefaultSkinItem());
+  FSkinListeners.SendToAll(&TSkinListenerItem::ChangeSkinFileMsg, 0, 0);
+  ClearMemory();
+}
+
+void TSkinMng::LoadAllSkinStyles() {
+  FSkinButtonStyles->LoadButtonStyles();
+  FSkinBitButtonStyles->LoadButtonStyles();
+  FSkinSpeedButtonStyles->LoadButtonStyles();
+  FSkinDropDownButtonStyles->LoadButtonStyles();
+  FHorzPageControlStyles->LoadPageControlStyles();
+  FSkinFormStyles->LoadSkinFormStyles();
+  FSkinZoneViewStyles->LoadSkinZoneViewStyles();
+  FSkinZoneViewItems->LoadSkinZoneViewItems();
+  FSkinPanelStyles->LoadSkinPanelStyles();
+  FSkinHeadFrameStyles->LoadSkinHeadFrameStyles();
+  LoadPopupMenuSkin();
+}
+
+void TSkinMng::LoadPopupMenuSkin() {
+  FPopupMenuSkin->Load(*this);
+}
+
+void TSkinMng::ChangeSkinBackGround(TBaseSkinItem* AItem) {
+  TBaseSkinItem* used = FUserSkinConfig->AppUsedSkinItem();
+  if (used && used != AItem) used->FreeImage();
+  if (dynamic_cast<TSkinBackGroundFileItem*>(AItem)) {
+    ChangeSkinBackGroundFile(AItem);
+  } else if (auto* color = dynamic_cast<TSkinBackGroundColorItem*>(AItem)) {
+    if (color->IsCustom())
+      ChangeSkinBackGroundCustomColor(AItem);
+    else
+      ChangeSkinBackGroundColor(AItem);
+  }
+}
+
+void TSkinMng::ChangeSkinBackGroundFile(TBaseSkinItem* AItem) {
+  if (!Loaded()) return;
+  FSkinListeners.SendToAll(&TSkinListenerItem::ChangeSkinBackGroundFileMsg, reinterpret_cast<WPARAM>(AItem), 0);
+  ClearMemory();
+}
+
+void TSkinMng::ChangeSkinBackGroundColor(TBaseSkinItem* AItem) {
+  if (!Loaded()) return;
+  FSkinListeners.SendToAll(&TSkinListenerItem::ChangeSkinBackGroundColorMsg, reinterpret_cast<WPARAM>(AItem), 0);
+  ClearMemory();
+}
+
+void TSkinMng::ChangeSkinBackGroundCustomColor(TBaseSkinItem* AItem) {
+  if (!Loaded()) return;
+  FSkinListeners.SendToAll(&TSkinListenerItem::ChangeSkinBackGroundCustomColorMsg, reinterpret_cast<WPARAM>(AItem), 0);
+  ClearMemory();
+}
+
+int32_t TSkinMng::RegisterSkinListener(HWND hListenerWindow, UINT dwChangeSkinFileMsg,
+                                       UINT dwChangeSkinBackGroundColorMsg, UINT dwChangeSkinBackGroundFileMsg,
+                                       UINT dwChangeSkinBackGroundCustomColorMsg) {
+  return FSkinListeners.Register({hListenerWindow, dwChangeSkinFileMsg, dwChangeSkinBackGroundColorMsg,
+                                  dwChangeSkinBackGroundFileMsg, dwChangeSkinBackGroundCustomColorMsg})
+             ? -1
+             : 0;
+}
+
+void TSkinMng::UnRegisterSkinListener(HWND hListenerWindow) {
+  FSkinListeners.UnRegister(hListenerWindow);
+}
+
+void TSkinMng::ClearMemory() {
+  SkinGuard(L"ClearMemory", [] {
+    if (!SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1)))
+      throw EDrawingError(L"SetProcessWorkingSetSize: " + SysErrorMessage(GetLastError()));
+  });
+}
+
+} // namespace qelvane
+
+namespace qelvane {
+
+// Reading the skin: forwarded to the skin file.
+
+bool TSkinMng::GetSkinStringByName(std::wstring_view AName, std::wstring& AValue, const std::wstring& ADefault) const {
+  return FSkinFile->GetSkinStringByName(AName, AValue, ADefault);
+}
+bool TSkinMng::GetSkinInt32ByName(std::wstring_view AName, int32_t& AValue, int32_t ADefault) const {
+  return FSkinFile->GetSkinInt32ByName(AName, AValue, ADefault);
+}
+bool TSkinMng::GetSkinBoolByName(std::wstring_view AName, bool& AValue, bool ADefault) const {
+  return FSkinFile->GetSkinBoolByName(AName, AValue, ADefault);
+}
+bool TSkinMng::GetSkinFloatByName(std::wstring_view AName, float& AValue, float ADefault) const {
+  return FSkinFile->GetSkinFloatByName(AName, AValue, ADefault);
+}
+bool TSkinMng::GetSkinDoubleByName(std::wstring_view AName, double& AValue, double ADefault) const {
+  return FSkinFile->GetSkinDoubleByName(AName, AValue, ADefault);
+}
+bool TSkinMng::GetSkinGuidByName(std::wstring_view AName, GUID& AValue) const {
+  return FSkinFile->GetSkinGuidByName(AName, AValue);
+}
+bool TSkinMng::GetSkinStreamByName(std::wstring_view AName, std::vector<uint8_t>& AStream) const {
+  return FSkinFile->GetSkinStreamByName(AName, AStream);
+}
+std::wstring TSkinMng::GetSkinStringByName(std::wstring_view AName) const {
+  std::wstring value;
+  GetSkinStringByName(AName, value, L"");
+  return value;
+}
+int32_t TSkinMng::GetSkinInt32ByName(std::wstring_view AName) const {
+  int32_t value = 0;
+  GetSkinInt32ByName(AName, value, 0);
+  return value;
+}
+bool TSkinMng::GetSkinBoolByName(std::wstring_view AName) const {
+  bool value = false;
+  GetSkinBoolByName(AName, value, false);
+  return value;
+}
+float TSkinMng::GetSkinFloatByName(std::wstring_view AName) const {
+  float value = 0;
+  GetSkinFloatByName(AName, value, 0);
+  return value;
+}
+double TSkinMng::GetSkinDoubleByName(std::wstring_view AName) const {
+  double value = 0;
+  GetSkinDoubleByName(AName, value, 0);
+  return value;
+}
+GUID TSkinMng::GetSkinGuidByName(std::wstring_view AName) const {
+  GUID value{};
+  GetSkinGuidByName(AName, value);
+  return value;
+}
+IGPBitmap TSkinMng::GetSkinImageByName(std::wstring_view AName) const {
+  // This manager's own skin (for the process-wide manager the same file the
+  // skin file's GetSkinImageByName reads).
+  return FSkinFile->FetchSkinImageByName(AName);
+}
+std::vector<std::wstring> TSkinMng::GetSkinNodesByName(std::wstring_view AName) const {
+  return FSkinFile->GetSkinNodesByName(AName);
+}
+
+TStretchMode TSkinMng::GetStretchModeByString(std::wstring_view AString) const {
+  return static_cast<TStretchMode>(static_cast<uint8_t>(GetSkinInt32ByName(AString)));
+}
+
+} // namespace qelvane
+
+namespace qelvane {
+
+void TSkinMng::GetMarginByString(std::wstring_view AString, int32_t& ALeftMargin, int32_t& ATopMargin,
+                                 int32_t& ARightMargin, int32_t& ABottomMargin) const {
+  // TEMPORARY until the portable margin parser lands.
+  std::wstring text = GetSkinStringByName(AString);
+  int32_t* targets[4] = {&ALeftMargin, &ATopMargin, &ARightMargin, &ABottomMargin};
+  size_t pos = 0;
+  for (int i = 0; i < 4 && pos <= text.size() && !text.empty(); ++i) {
+    size_t comma = text.find(L',', pos);
+    std::wstring item = text.substr(pos, comma == std::wstring::npos ? std::wstring::npos : comma - pos);
+    *targets[i] = std::stoi(item);
+    if (comma == std::wstring::npos) break;
+    pos = comma + 1;
+  }
+}
+
+void TSkinMng::GetMarginByString(std::wstring_view AString, TMargin& AMargin) const {
+  GetMarginByString(AString, AMargin.LeftMargin, AMargin.TopMargin, AMargin.RightMargin, AMargin.BottomMargin);
+}
+
+} // namespace qelvane
