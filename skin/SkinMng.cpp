@@ -75,16 +75,21 @@ TSkinMng::~TSkinMng() {
   });
 }
 
+// A name equal to the last resource (file) loaded is refused only while the
+// skin in use came from that resource (file): after a file was loaded, the
+// resource loaded before can be loaded again.
 bool TSkinMng::ChangeSkinRes(std::wstring_view AResName, bool Reload) {
-  if (!Reload && Lower(AResName) == Lower(FSkinFile->ResName())) return false;
+  if (!Reload && FSkinSource == ssResource && Lower(AResName) == Lower(FSkinFile->ResName())) return false;
   if (!FSkinFile->LoadSkinRes(AResName)) return false;
+  FSkinSource = ssResource;
   SkinLoaded();
   return true;
 }
 
 bool TSkinMng::ChangeSkinFile(std::wstring_view AFileName, bool Reload) {
-  if (!Reload && Lower(AFileName) == Lower(FSkinFile->FileName())) return false;
+  if (!Reload && FSkinSource == ssFile && Lower(AFileName) == Lower(FSkinFile->FileName())) return false;
   if (!FSkinFile->LoadSkinFile(AFileName)) return false;
+  FSkinSource = ssFile;
   SkinLoaded();
   return true;
 }

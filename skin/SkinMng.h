@@ -59,8 +59,8 @@ public:
   // Loading a skin. Returns True when a new skin was loaded: every collection
   // is refilled, the skinned control classes are told, the skin's default
   // background becomes the item in use and every listener gets its
-  // skin-file message. Without Reload a name equal (letter case ignored) to
-  // the one loaded is refused.
+  // skin-file message. Without Reload the skin in use is not loaded again:
+  // the resource (file) name it came from, letter case ignored, is refused.
   bool ChangeSkinRes(std::wstring_view AResName, bool Reload);
   bool ChangeSkinFile(std::wstring_view AFileName, bool Reload);
 
@@ -164,6 +164,8 @@ private:
   std::unique_ptr<TSkinHeadFrameStyles> FSkinHeadFrameStyles;
   std::unique_ptr<TPopupMenuSkin> FPopupMenuSkin;
   bool FIsPrepareBuildBackGndImage = true;
+  // Where the skin in use came from.
+  enum TSkinSource : uint8_t { ssNone, ssResource, ssFile } FSkinSource = ssNone;
 };
 
 // The process-wide skin manager, made on first use (before any form) and

@@ -132,6 +132,12 @@ TEST(SkinMng, FileLoadsCompareTheFileNameAndReplaceTheCollections) {
   EXPECT_EQ(mng.FileName(), one);
   EXPECT_EQ(mng.SkinButtonStyles().StyleList.size(), 2u);
   EXPECT_FALSE(mng.ChangeSkinFile(one, false));
+  // Only the skin in use is refused: once another source was loaded, the
+  // first loads again without Reload.
+  ASSERT_TRUE(mng.ChangeSkinRes(L"SKIN", false));
+  EXPECT_FALSE(mng.ChangeSkinRes(L"skin", false));
+  ASSERT_TRUE(mng.ChangeSkinFile(one, false));
+  ASSERT_TRUE(mng.ChangeSkinRes(L"Skin", false));
   ASSERT_TRUE(mng.ChangeSkinFile(two, false));
   EXPECT_EQ(mng.SkinButtonStyles().StyleList.size(), 1u);
   EXPECT_FALSE(mng.SkinButtonStyles().GetItem(L"a"));
