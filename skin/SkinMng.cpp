@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/skinfile/CommaText.h"
 #include "core/text/TextConvert.h"
 #include "skin/SkinClassMembers.h"
 #include "winbase/WinText.h"
@@ -16,6 +17,12 @@ std::wstring Lower(std::wstring_view AText) {
   std::wstring text(AText);
   if (!text.empty()) CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
   return text;
+}
+
+// A text at a skin path that does not parse: one log line naming the operation.
+void LogParseFailure(std::wstring_view AOperation, std::wstring_view APath) {
+  const EDrawingError error(L"Invalid number in the text at " + std::wstring(APath));
+  WriteExceptionLog(ClassSubject(MngClass), &error, kSkinEngineLogFile, AOperation);
 }
 
 } // namespace
@@ -79,7 +86,7 @@ TSkinMng::~TSkinMng() {
 // skin in use came from that resource (file): after a file was loaded, the
 // resource loaded before can be loaded again.
 bool TSkinMng::ChangeSkinRes(std::wstring_view AResName, bool Reload) {
-  if (!Reload && FSkinSource == ssResource && Lower(AResName) == Lower(FSkinFile->ResName())) return false;
+  if (!Reload && FSkinSource == ssResource && Lower(AResName) == Lower(ToWide(FSkinFile->ResName()))) return false;
   if (!FSkinFile->LoadSkinRes(AResName)) return false;
   FSkinSource = ssResource;
   SkinLoaded();
@@ -87,7 +94,7 @@ bool TSkinMng::ChangeSkinRes(std::wstring_view AResName, bool Reload) {
 }
 
 bool TSkinMng::ChangeSkinFile(std::wstring_view AFileName, bool Reload) {
-  if (!Reload && FSkinSource == ssFile && Lower(AFileName) == Lower(FSkinFile->FileName())) return false;
+  if (!Reload && FSkinSource == ssFile && Lower(AFileName) == Lower(ToWide(FSkinFile->FileName()))) return false;
   if (!FSkinFile->LoadSkinFile(AFileName)) return false;
   FSkinSource = ssFile;
   SkinLoaded();
@@ -248,17 +255,10 @@ namespace qelvane {
 
 void TSkinMng::GetMarginByString(std::wstring_view AString, int32_t& ALeftMargin, int32_t& ATopMargin,
                                  int32_t& ARightMargin, int32_t& ABottomMargin) const {
-  // TEMPORARY until the portable margin parser lands.
-  std::wstring text = GetSkinStringByName(AString);
-  int32_t* targets[4] = {&ALeftMargin, &ATopMargin, &ARightMargin, &ABottomMargin};
-  size_t pos = 0;
-  for (int i = 0; i < 4 && pos <= text.size() && !text.empty(); ++i) {
-    size_t comma = text.find(L',', pos);
-    std::wstring item = text.substr(pos, comma == std::wstring::npos ? std::wstring::npos : comma - pos);
-    *targets[i] = std::stoi(item);
-    if (comma == std::wstring::npos) break;
-    pos = comma + 1;
-  }
+  // "left,top,right,bottom"; margins without an item keep their values.
+  int32_t* const targets[] = {&ALeftMargin, &ATopMargin, &ARightMargin, &ABottomMargin};
+  if (!ParseIntegerItems(FromWide(GetSkinStringByName(AString)), targets))
+    LogParseFailure(L"GetMarginByString", AString);
 }
 
 void TSkinMng::GetMarginByString(std::wstring_view AString, TMargin& AMargin) const {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/gfx/Geometry.h"
+#include "core/text/TextConvert.h"
 #include "skin/ButtonStyles.h"
 #include "skin/DropDownButtonStyles.h"
 #include "skin/FormStyles.h"
@@ -135,10 +136,10 @@ public:
 
   TSkinFile& SkinFile() { return *FSkinFile; }
   const TSkinFile& SkinFile() const { return *FSkinFile; }
-  const std::wstring& FileName() const { return FSkinFile->FileName(); }
+  std::wstring FileName() const { return ToWide(FSkinFile->FileName()); }
   bool Loaded() const { return FSkinFile->Loaded(); }
-  const std::wstring& SkinName() const { return FSkinFile->SkinName(); }
-  const std::wstring& SkinVersion() const { return FSkinFile->SkinVersion(); }
+  std::wstring SkinName() const { return ToWide(FSkinFile->SkinName()); }
+  std::wstring SkinVersion() const { return ToWide(FSkinFile->SkinVersion()); }
 
 private:
   // Refills every collection and the popup-menu settings from the loaded skin.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/text/TextConvert.h"
 #include "skin/SkinFile.h"
 #include "skin/tests/SkinTestSupport.h"
 
@@ -22,10 +23,10 @@ TEST(SkinFile, LoadsTheProgramsSkinResource) {
   EXPECT_FALSE(file.Loaded());
   ASSERT_TRUE(file.LoadSkinRes(L"SKIN"));
   EXPECT_TRUE(file.Loaded());
-  EXPECT_EQ(file.ResName(), L"SKIN");
-  EXPECT_EQ(file.FileName(), L"");
-  EXPECT_EQ(file.SkinName(), L"Default");
-  EXPECT_EQ(file.SkinVersion(), L"2013-08-04");
+  EXPECT_EQ(file.ResName(), u"SKIN");
+  EXPECT_EQ(file.FileName(), u"");
+  EXPECT_EQ(file.SkinName(), u"Default");
+  EXPECT_EQ(file.SkinVersion(), u"2013-08-04");
 }
 
 TEST(SkinFile, AMissingOrDamagedResourceIsLoggedAndKeepsTheSkinThatWasLoaded) {
@@ -36,14 +37,14 @@ TEST(SkinFile, AMissingOrDamagedResourceIsLoggedAndKeepsTheSkinThatWasLoaded) {
   EXPECT_FALSE(file.LoadSkinRes(L"NOSUCHSKIN"));
   EXPECT_FALSE(file.LoadSkinRes(L"DAMAGED"));
   EXPECT_FALSE(file.Loaded());
-  EXPECT_EQ(file.ResName(), L"");
+  EXPECT_EQ(file.ResName(), u"");
   auto lines = SkinLogLines();
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], "ClassName:TSkinFile      ExceptionName:EResNotFound   ExceptionMsg:Resource NOSUCHSKIN not "
                       "found   AdditionalMsg:LoadSkinFile");
   EXPECT_NE(lines[1].find("ExceptionMsg:Unknown Version   AdditionalMsg:LoadSkinFile"), std::string::npos);
   // The document that was loaded before is still whole.
-  EXPECT_EQ(file.SkinName(), L"A");
+  EXPECT_EQ(file.SkinName(), u"A");
   std::wstring name;
   EXPECT_TRUE(file.GetSkinStringByName(L"SkinInfo\\SkinName", name, L""));
   EXPECT_EQ(name, L"A");
@@ -56,23 +57,23 @@ TEST(SkinFile, FileLoadingRules) {
   ASSERT_TRUE(file.LoadSkinFile(a));
   ASSERT_TRUE(file.LoadSkinRes(L"SKIN"));
   // Each kind of load remembers its own name.
-  EXPECT_EQ(file.FileName(), a);
-  EXPECT_EQ(file.ResName(), L"SKIN");
+  EXPECT_EQ(file.FileName(), FromWide(a));
+  EXPECT_EQ(file.ResName(), u"SKIN");
 
   // A file that cannot be opened: False, nothing logged, the previous skin
   // stays and counts as loaded.
   ClearSkinLog();
   EXPECT_FALSE(file.LoadSkinFile(L"C:\\no\\such\\folder\\skin.skin"));
   EXPECT_TRUE(file.Loaded());
-  EXPECT_EQ(file.FileName(), a);
-  EXPECT_EQ(file.SkinName(), L"Default");
+  EXPECT_EQ(file.FileName(), FromWide(a));
+  EXPECT_EQ(file.SkinName(), u"Default");
   EXPECT_TRUE(SkinLogLines().empty());
 
   // A file that is not a skin document: False and one log line.
   const std::wstring junk = WriteTempFile(L"skinfile-junk.skin", {'j', 'u', 'n', 'k', 0, 0});
   EXPECT_FALSE(file.LoadSkinFile(junk));
   EXPECT_FALSE(file.Loaded());
-  EXPECT_EQ(file.FileName(), a);
+  EXPECT_EQ(file.FileName(), FromWide(a));
   ASSERT_EQ(SkinLogLines().size(), 1u);
   EXPECT_NE(SkinLogLines()[0].find("AdditionalMsg:LoadSkinFile"), std::string::npos);
 }
@@ -83,8 +84,8 @@ TEST(SkinFile, SkinNameAndVersionChangeOnlyWhenTheNewSkinHasThem) {
   TSkinBuilder b;
   b.Str(L"SkinInfo\\SkinVersion", L"2");
   ASSERT_TRUE(file.LoadSkinFile(b.Save(L"skinfile-noname.skin")));
-  EXPECT_EQ(file.SkinName(), L"Default");
-  EXPECT_EQ(file.SkinVersion(), L"2");
+  EXPECT_EQ(file.SkinName(), u"Default");
+  EXPECT_EQ(file.SkinVersion(), u"2");
 }
 
 TEST(SkinFile, ImagesAreDecodedInto32BitBitmaps) {
