@@ -721,10 +721,12 @@ def client_panel_back():
 
 
 # Geometry of the window background. The installer's main window is 562 x 371;
-# its title strip ends at 28 and its bottom bar (a 30-pixel panel inside the
-# 3-pixel frame) starts at 338, so the background shows the same bands.
-BG_W, BG_H = 800, 371
-BAND_H = 28
+# its title strip is the top 25 pixels (the skinned form's title height) and
+# its bottom bar (a 30-pixel panel inside the 3-pixel frame) starts at 338, so
+# the background carries the same two bands. It is wider than any form so a
+# widened message box still finds picture, not white, at its right.
+BG_W, BG_H = 1024, 371
+BAND_H = 25
 FOOTER_Y = 338
 
 
@@ -732,22 +734,20 @@ def default_background():
     w, h = BG_W, BG_H
     size = (w, h)
     img = vgradient(size, BODY_TOP, BODY, BAND_H, FOOTER_Y)
-    # Quiet decoration in the body: large arcs from the bottom right.
-    for i, (r, a) in enumerate([(520, 0.10), (430, 0.08), (340, 0.07), (250, 0.06)]):
-        cx, cy = w - 40, FOOTER_Y + 170
+    # Soft light in the body, and large quiet arcs from the lower right.
+    paint(img, blur(ellipse_mask(size, (260, -160, 900, 200)), 70), ACCENT, 0.09)
+    paint(img, blur(ellipse_mask(size, (-200, 200, 300, 520)), 60), ACCENT, 0.04)
+    cx, cy = 600, FOOTER_Y + 190
+    for r, a in ((560, 0.11), (470, 0.09), (380, 0.08), (290, 0.07), (200, 0.06)):
         ring = ImageChops.subtract(ellipse_mask(size, (cx - r, cy - r, cx + r, cy + r)),
                                    ellipse_mask(size, (cx - r + 1.2, cy - r + 1.2, cx + r - 1.2, cy + r - 1.2)))
         paint(img, ring, ACCENT, a)
-    glow = blur(ellipse_mask(size, (w - 420, -120, w + 60, 260)), 60)
-    paint(img, glow, ACCENT, 0.07)
-    # Title strip.
+    # Title strip: accent gradient with two faint diagonal sheens.
     band = rect_mask(size, (0, 0, w, BAND_H))
-    paint_image(img, band, hgradient(size, (2, 98, 196), (10, 126, 230)))
-    sheen = poly_mask(size, [(w * 0.45, 0), (w * 0.62, 0), (w * 0.52, BAND_H), (w * 0.35, BAND_H)])
-    paint(img, sheen, WHITE, 0.05)
-    sheen = poly_mask(size, [(w * 0.66, 0), (w * 0.70, 0), (w * 0.60, BAND_H), (w * 0.56, BAND_H)])
-    paint(img, sheen, WHITE, 0.05)
-    paint(img, rect_mask(size, (0, BAND_H - 1, w, BAND_H)), ACCENT_DEEP, 0.55)
+    paint_image(img, band, hgradient(size, (2, 96, 194), (12, 128, 232), 0, 700))
+    for x0, x1, a in ((250, 330, 0.06), (345, 365, 0.06), (520, 640, 0.04)):
+        paint(img, poly_mask(size, [(x0 + 14, 0), (x1 + 14, 0), (x1, BAND_H), (x0, BAND_H)]), WHITE, a)
+    paint(img, rect_mask(size, (0, BAND_H - 1, w, BAND_H)), ACCENT_DEEP, 0.5)
     # Bottom band behind the wizard's bottom bar and its links.
     paint(img, rect_mask(size, (0, FOOTER_Y, w, h)), FOOTER)
     paint(img, rect_mask(size, (0, FOOTER_Y, w, FOOTER_Y + 1)), FOOTER_LINE)
@@ -974,7 +974,7 @@ def build_skin():
 
     # -- default background
     bg = default_background()
-    save_jpeg(bg, os.path.join(SKIN_DIR, "images", "background", "default.jpg"), 90)
+    save_jpeg(bg, os.path.join(SKIN_DIR, "images", "background", "default.jpg"), 92)
     MADE.append(("Skin", "images/background/default.jpg",
                  Image.open(os.path.join(SKIN_DIR, "images", "background", "default.jpg")).convert("RGBA"), "checker"))
     skin_mgr = Dir("SkinMgr", Dir("DefaultSkins",
@@ -1479,22 +1479,24 @@ def licence_picture():
 def build_forms():
     form_png("notice.png", notice_picture(), "Notice page (img1): the minimum system requirements", "body")
     form_png("logo.png", logo_picture(), "Option, progress and finished pages (imgLogin1, img2, img4): logo with name and version", "body")
-    for label, stem, pics in (("确定安装", "btn-confirm", "imgOKNor / imgOKHov / imgOKDown (imgOKButton, imgOkInstall)"),
-                              ("立刻安装", "btn-install", "imgFastNor / imgFastHov / imgFastDown (imgFastButtom)"),
-                              ("完成安装", "btn-finish", "imgFinishedNor / imgFinishedHov / imgFinishedDown (imgFinishedButton)")):
-        for state in ("normal", "hover", "down"):
+    state_names = ("Nor", "Hov", "Down")
+    for label, stem, prefix, owners in (("确定安装", "btn-confirm", "imgOK", "imgOKButton and imgOkInstall"),
+                                        ("立刻安装", "btn-install", "imgFast", "imgFastButtom"),
+                                        ("完成安装", "btn-finish", "imgFinished", "imgFinishedButton")):
+        for state, suffix in zip(("normal", "hover", "down"), state_names):
             form_png("%s-%s.png" % (stem, state), big_button(label, state),
-                     "%s, %s state: %s" % (label, state, pics), "body")
-    for state in ("normal", "hover", "down"):
+                     "%s%s: %s button, %s (%s)" % (prefix, suffix, label, state, owners), "body")
+    for state, suffix in zip(("normal", "hover", "down"), state_names):
         form_png("btn-browse-%s.png" % state, browse_button(state),
-                 "浏览, %s state: imgSelectNor / imgSelectHov / imgSelectDown (imgSelect)" % state, "body")
+                 "imgSelect%s: 浏览 button, %s (imgSelect)" % (suffix, state), "body")
     form_png("path-frame.png", path_frame(), "Path page (imgPathBack): the frame behind the install-path edit", "body")
     form_png("bottom-bar.png", bottom_bar(), "Bottom bar of the wizard (img3 on pnlBack)", "body")
-    for label, stem, primary, pics in (("重试", "btn-retry", True, "imgUnStallNor / imgUnStallHov / imgUnStallDown (imgUnStall)"),
-                                       ("取消", "btn-cancel", False, "imgCancelNor / imgCancelHov / imgCancelDown (imgCancel)")):
-        for state in ("normal", "hover", "down"):
+    for label, stem, primary, prefix in (("重试", "btn-retry", True, "imgUnStall"),
+                                         ("取消", "btn-cancel", False, "imgCancel")):
+        for state, suffix in zip(("normal", "hover", "down"), state_names):
             form_png("%s-%s.png" % (stem, state), prompt_button(label, primary, state),
-                     "%s, %s state: %s" % (label, state, pics), "body")
+                     "%s%s: %s button of the product-running prompt, %s (%s)" % (prefix, suffix, label, state, prefix),
+                     "body")
     form_png("running-message.png", running_picture(), "Product-running prompt (img1): the message", "body")
     for kind, index, what in (("exclamation", 0, "exclamation mark on red"), ("stop", 1, "cross on red"),
                               ("info", 2, "\"i\" on blue"), ("question", 3, "question mark on blue")):
@@ -1519,9 +1521,183 @@ def write_forms_readme():
     ]
     for name, (w, h), use in FORM_FILES:
         lines.append("| `%s` | %d × %d | %s |" % (name, w, h, use))
-    lines.append("")
+    lines += [
+        "",
+        "## Fitting notes",
+        "",
+        "- The pictures are drawn for the default skin's background: a 25-pixel accent",
+        "  title strip, a light body and, from y = 338 down, the light band that",
+        "  `bottom-bar.png` continues (its top row is the band's hairline). Text",
+        "  placed directly on the body reads best in a dark colour; white text only on",
+        "  the title strip.",
+        "- `path-frame.png` is rounded on the left only and `btn-browse-*.png` on the",
+        "  right only: at their form positions (62/77 and 418/77) they overlap by one",
+        "  column and share that border, reading as one input group. The frame's",
+        "  inside is white, like the borderless edit that lies in it.",
+        "- The big buttons keep their face in the top 47 rows and a soft shadow below;",
+        "  the down state moves the face one pixel down.",
+        "- `running-message.png` and `notice.png` are cards with their own soft",
+        "  shadow and transparent corners, for transparent picture controls.",
+        "",
+    ]
     with open(os.path.join(FORMS_DIR, "README.md"), "w", encoding="utf-8", newline="\n") as f:
         f.write("\n".join(lines))
+
+
+# ================================================================ previews
+# Rough mock-ups of the installer's windows put together from the art above,
+# so the contact sheet shows the pieces in place. Fonts and the toolkit's own
+# controls (check boxes, progress bar) are only approximated.
+
+
+def nine_grid(src, size, margins):
+    """src stretched to size with the fixed corners and edges of margins (l, t, r, b)."""
+    l, t, r, b = margins
+    sw, sh = src.size
+    w, h = size
+    out = new(w, h)
+    xs = [(0, l, 0, l), (l, sw - r, l, w - r), (sw - r, sw, w - r, w)]
+    ys = [(0, t, 0, t), (t, sh - b, t, h - b), (sh - b, sh, h - b, h)]
+    for sx0, sx1, dx0, dx1 in xs:
+        for sy0, sy1, dy0, dy1 in ys:
+            if sx1 > sx0 and sy1 > sy0 and dx1 > dx0 and dy1 > dy0:
+                piece = src.crop((sx0, sy0, sx1, sy1)).resize((dx1 - dx0, dy1 - dy0), Image.BILINEAR)
+                out.alpha_composite(piece, (dx0, dy0))
+    return out
+
+
+def _skin(rel):
+    return Image.open(os.path.join(SKIN_DIR, "images", rel)).convert("RGBA")
+
+
+def _form(name):
+    return Image.open(os.path.join(FORMS_DIR, name)).convert("RGBA")
+
+
+def window(w, h, caption="", maximise=False, minimise=True):
+    """A skinned form of client size w x h: background, caption, system buttons."""
+    bg = _skin("background/default.jpg")
+    form = new(w, h, WHITE)
+    form.alpha_composite(bg.crop((0, 0, min(w, bg.width), min(h, bg.height))))
+    if caption:
+        m = text_mask(form.size, (10, -1), caption, 16, "la", bold=True)
+        paint(form, blur(shift(m, 1, 1), 0.8), BLACK, 0.45)
+        paint(form, m, WHITE)
+    buttons = [("close", w - 38)]
+    if maximise:
+        buttons.append(("max", w - 64))
+    if minimise:
+        buttons.append(("min", w - (90 if maximise else 64)))
+    for kind, x in buttons:
+        form.alpha_composite(_skin("sysbtn/%s-normal.png" % kind), (x, 1))
+    return form
+
+
+def framed(form):
+    """The form clipped to its rounded region and laid on its shadow."""
+    w, h = form.size
+    out = nine_grid(_skin("shadow/shadow.png"), (w + 6, h + 8), (8, 8, 8, 8))
+    region = rect_mask(form.size, (0, 0, w + 1, h + 1), 3)
+    clipped = form.copy()
+    clipped.putalpha(ImageChops.multiply(form.getchannel("A"), region))
+    out.alpha_composite(clipped, (3, 3))
+    pad = new(w + 26, h + 28, BODY_TOP)
+    pad = checker(pad.size, 8)
+    pad.alpha_composite(out, (10, 10))
+    return pad
+
+
+def check_box(img, x, y, caption, colour):
+    size = img.size
+    paint(img, rect_mask(size, (x, y + 1, x + 15, y + 16)), (161, 191, 210))
+    paint(img, rect_mask(size, (x + 1, y + 2, x + 14, y + 15)), WHITE)
+    paint(img, line_mask(size, [(x + 4, y + 8), (x + 7, y + 11), (x + 12, y + 5)], 2), (112, 165, 10))
+    text(img, (x + 19, y + 14), caption, 14, colour)
+
+
+def wizard_page(page):
+    w, h = 562, 371
+    form = window(w, h)
+    px, py = 3, 28
+    bar_colour = (20, 90, 200)
+    if page == 0:
+        form.alpha_composite(_form("notice.png"), (px + 96, py + 13))
+        form.alpha_composite(_form("btn-confirm-normal.png"), (px + 186, py + 237))
+    elif page == 1:
+        form.alpha_composite(_form("logo.png"), (px + 106, py + 43))
+        form.alpha_composite(_form("btn-install-hover.png"), (px + 193, py + 184))
+    elif page == 2:
+        form.alpha_composite(_form("path-frame.png"), (px + 62, py + 77))
+        paint(form, rect_mask(form.size, (px + 66, py + 85, px + 414, py + 112)), WHITE)
+        text(form, (px + 70, py + 104), "C:\\Program Files\\Norventa", 13, BLACK)
+        form.alpha_composite(_form("btn-browse-normal.png"), (px + 418, py + 77))
+        form.alpha_composite(_form("btn-confirm-normal.png"), (px + 183, py + 171))
+    elif page == 3:
+        form.alpha_composite(_form("logo.png"), (px + 122, py + 30))
+        text(form, (px + 90, py + 169), "正在复制文件...", 12, BLACK)
+        paint(form, rect_mask(form.size, (px + 90, py + 181, px + 512, py + 198)), (230, 230, 230))
+        paint(form, ring_mask(form.size, (px + 90, py + 181, px + 512, py + 198)), (188, 188, 188))
+        paint(form, rect_mask(form.size, (px + 91, py + 182, px + 330, py + 197)), (6, 176, 37))
+    elif page == 4:
+        form.alpha_composite(_form("logo.png"), (px + 109, py + 21))
+        check_box(form, px + 109, py + 163, "立即运行", INK)
+        check_box(form, px + 293, py + 163, "访问Morvel网站", INK)
+        form.alpha_composite(_form("btn-finish-normal.png"), (px + 186, py + 211))
+    if page in (0, 3, 4):
+        form.alpha_composite(_form("bottom-bar.png").resize((556, 30), Image.BILINEAR), (3, 338))
+    else:
+        oy = 371 - 3 - 35
+        if page == 1:
+            check_box(form, px + 3 + 9, oy + 12 + 2, "", INK)
+            text(form, (px + 3 + 27, oy + 12 + 16), "我已阅读并同意", 16, BLACK)
+            m = text_mask(form.size, (px + 3 + 143, oy + 12 + 16), "许可协议", 16)
+            paint(form, m, bar_colour)
+            paint(form, rect_mask(form.size, (px + 146, oy + 30, px + 146 + 64, oy + 31)), bar_colour)
+            text(form, (px + 354, oy + 12 + 16), " 返回上一步", 16, bar_colour)
+            text(form, (px + 453, oy + 12 + 16), "自定义安装>>", 16, bar_colour)
+        else:
+            text(form, (px + 453, oy + 12 + 16), "返回上一步>>", 16, bar_colour)
+    return framed(form)
+
+
+def cancel_prompt():
+    form = window(375, 232, "提示", minimise=False)
+    form.alpha_composite(_form("icon-info.png"), (16 + 9, 18 + 29))
+    text(form, (16 + 76, 18 + 42 + 14), "您确定要退出Qelvane的安装吗?", 12, INK)
+    for x, label, state in ((184, "否", "normal"), (256, "是", "hover")):
+        form.alpha_composite(_skin("button/%s.png" % state), (16 + x, 18 + 169))
+        text_centred(form, 16 + x + 33, 18 + 169 + 12, label, 12, BLACK)
+    return framed(form)
+
+
+def running_prompt():
+    form = window(506, 296, minimise=False)
+    form.alpha_composite(_form("running-message.png"), (31, 24 + 3))
+    form.alpha_composite(_form("btn-retry-hover.png"), (95, 24 + 205))
+    form.alpha_composite(_form("btn-cancel-normal.png"), (299, 24 + 206))
+    return framed(form)
+
+
+def message_box():
+    form = window(300, 145, "提示", minimise=False)
+    form.alpha_composite(_form("icon-question.png"), (2 + 9, 34 + 29))
+    text(form, (2 + 76, 34 + 42 + 14), "要继续吗？", 12, INK)
+    for i, (label, state) in enumerate((("是", "focused"), ("否", "normal"))):
+        x = 2 + 289 - (2 - i) * (66 + 20)
+        form.alpha_composite(_skin("button/%s.png" % state), (x, 34 + 107 - 21 - 15))
+        text_centred(form, x + 33, 34 + 107 - 21 - 15 + 12, label, 12, BLACK)
+    return framed(form)
+
+
+def previews():
+    items = []
+    for page in range(5):
+        items.append(("wizard page %d (mock-up)" % page, wizard_page(page)))
+    items.append(("cancel prompt (mock-up)", cancel_prompt()))
+    items.append(("product-running prompt (mock-up)", running_prompt()))
+    items.append(("message box (mock-up)", message_box()))
+    for label, img in items:
+        MADE.append(("Previews", label, img, "none"))
 
 
 # ================================================================ contact sheet
@@ -1541,6 +1717,8 @@ def checker(size, cell=6):
 
 
 def backdrop(kind, size):
+    if kind == "none":
+        return Image.new("RGBA", size, (255, 255, 255, 255))
     if kind == "band":
         return Image.new("RGBA", size, (6, 112, 214, 255))
     if kind == "body":
@@ -1552,7 +1730,7 @@ def tile(label, img, kind):
     """One image on its backdrop with its file name under it; small images
     also appear four times enlarged so their pixels can be checked."""
     w, h = img.size
-    zoom = 4 if w <= 48 and h <= 48 else (2 if w <= 128 and h <= 64 else 1)
+    zoom = 1 if kind == "none" else (4 if w <= 48 and h <= 48 else (2 if w <= 128 and h <= 64 else 1))
     pad = 6
     views = [1] if zoom == 1 else [1, zoom]
     vw = sum(w * z for z in views) + pad * (len(views) - 1)
@@ -1574,7 +1752,7 @@ def tile(label, img, kind):
 
 def contact_sheet():
     sections = []
-    for section in ("Skin", "Forms"):
+    for section in ("Previews", "Skin", "Forms"):
         items = [(lbl, img, bd) for s, lbl, img, bd in MADE if s == section]
         sections.append((section, items))
     rows = []  # (y, tiles)
@@ -1610,6 +1788,7 @@ def main():
     count, size = document_stats(nodes)
     print("skin: %d nodes, %d bytes compiled" % (count, size))
     build_forms()
+    previews()
     contact_sheet()
 
 
