@@ -275,7 +275,7 @@ def save_png(img, path):
 
 def save_jpeg(img, path, quality):
     os.makedirs(os.path.dirname(path), exist_ok=True)
-    img.convert("RGB").save(path, "JPEG", quality=quality, optimize=True, subsampling=2)
+    img.convert("RGB").save(path, "JPEG", quality=quality, optimize=True, subsampling=0)
 
 
 # ================================================================ output places
@@ -369,7 +369,7 @@ def sysbtn_glyph(kind, size):
         back = union(rect_mask(size, (cx - 3, cy - 4, cx + 5, cy - 3)),
                      rect_mask(size, (cx + 4, cy - 4, cx + 5, cy + 2)))
         return union(front, back)
-    return cross(size, cx + 0.5, cy + 0.5, 4.0, 1.25)
+    return cross(size, cx + 0.5, cy + 0.5, 4.0, 1.5)
 
 
 def sysbtn(kind, width, state, active):
@@ -379,7 +379,7 @@ def sysbtn(kind, width, state, active):
     close = kind == "Close"
     if state == "Hover":
         if close:
-            paint(img, face, RED, 1.0 if active else 0.8)
+            paint(img, face, RED if active else (234, 112, 116))
         else:
             paint(img, face, WHITE, 0.2 if active else 0.13)
     elif state == "Down":
@@ -672,8 +672,6 @@ def menu_background():
     # Cut the shadow away under the body so the body stays fully opaque.
     paint(img, body, WHITE)
     paint(img, ImageChops.multiply(body, rect_mask(size, (1, 1, 1 + MENU_ICON_COLUMN, h))), (243, 246, 250))
-    paint(img, ImageChops.multiply(body, rect_mask(size, (1 + MENU_ICON_COLUMN, 1, 2 + MENU_ICON_COLUMN, h))),
-          LINE_SOFT)
     paint(img, ring_mask(size, body_box, 3), (190, 201, 214))
     return img
 
@@ -1689,6 +1687,38 @@ def message_box():
     return framed(form)
 
 
+def popup_menu():
+    """A skinned popup menu laid out by the popup-menu settings of the skin."""
+    items = [("打开", "item"), ("保存", "checked"), ("", "line"), ("导出为", "sub"), ("设置", "hot"), ("退出", "item")]
+    widest = max(text_width(c, 12) for c, _ in items)
+    w = int(widest) + 74
+    h = 14 + sum(3 if k == "line" else 22 for _, k in items)
+    img = nine_grid(_skin("popupmenu/background.png"), (w, h), (33, 9, 8, 9))
+    cover, high = _skin("popupmenu/cover.png"), _skin("popupmenu/highlight.png")
+    y = 8
+    for caption, kind in items:
+        ih = 3 if kind == "line" else 22
+        if kind == "hot":
+            piece = high.resize((w - 14, 22), Image.BILINEAR)
+            img.paste(piece, (7, y - 1))
+        else:
+            piece = nine_grid(cover, (w, 22), (33, 0, 8, 0))
+            img.paste(piece, (0, y - 1), None)
+        if kind == "line":
+            img.alpha_composite(_skin("popupmenu/separator.png").resize((w - 41, 1)), (33, y))
+        else:
+            if kind == "checked":
+                img.alpha_composite(_skin("popupmenu/check.png"), (11, y + 3))
+            if kind == "sub":
+                arrow = _skin("popupmenu/arrow.png")
+                img.alpha_composite(arrow, (w - 20, y + (22 - arrow.height) // 2))
+            text(img, (33, y + 15), caption, 12, (240, 240, 240) if kind == "hot" else BLACK)
+        y += ih
+    pad = checker((w + 20, h + 20), 8)
+    pad.alpha_composite(img, (10, 10))
+    return pad
+
+
 def previews():
     items = []
     for page in range(5):
@@ -1696,6 +1726,7 @@ def previews():
     items.append(("cancel prompt (mock-up)", cancel_prompt()))
     items.append(("product-running prompt (mock-up)", running_prompt()))
     items.append(("message box (mock-up)", message_box()))
+    items.append(("popup menu (mock-up)", popup_menu()))
     for label, img in items:
         MADE.append(("Previews", label, img, "none"))
 
