@@ -14,10 +14,15 @@ generated files are committed; a build never runs this script.
 """
 
 import os
-import sys
 
 from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
+# Drawing model. Every coordinate is in final pixels. Shapes are rendered SS
+# times larger and reduced with a box filter, so edges that lie on pixel
+# boundaries stay crisp while curves and diagonals get exact-coverage
+# anti-aliasing. Text is drawn at its final size (the font's hinting keeps it
+# sharp) into a coverage mask that is then composited, so text over
+# transparent pixels gets correct alpha instead of dark fringes.
 SS = 4
 
 FONT_FILE = "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc"
@@ -35,7 +40,6 @@ INK2 = (88, 101, 117)           # secondary text
 INK3 = (140, 151, 164)          # tertiary text, disabled glyphs
 LINE = (197, 207, 219)          # control outlines
 LINE_SOFT = (224, 229, 236)     # separators
-SURFACE = (255, 255, 255)
 BODY_TOP = (243, 247, 252)
 BODY = (250, 251, 253)
 FOOTER = (238, 242, 247)
@@ -63,11 +67,6 @@ def new(w, h, colour=None):
 
 def lerp(c0, c1, t):
     return tuple(int(round(a + (b - a) * t)) for a, b in zip(c0, c1))
-
-
-def mix(c0, c1, t):
-    """Colour t of the way from c0 to c1."""
-    return lerp(c0, c1, t)
 
 
 # ---------------------------------------------------------------- masks
@@ -1786,7 +1785,6 @@ def contact_sheet():
     for section in ("Previews", "Skin", "Forms"):
         items = [(lbl, img, bd) for s, lbl, img, bd in MADE if s == section]
         sections.append((section, items))
-    rows = []  # (y, tiles)
     canvas_tiles = []
     y = 10
     for section, items in sections:

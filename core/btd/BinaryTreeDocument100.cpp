@@ -191,6 +191,11 @@ void TBinaryTreeDocument100::Clear() {
   FTopNode->ChildNodes().Clear();
 }
 
+void TBinaryTreeDocument100::SetTopNode(std::unique_ptr<TBinTreeNode100> ANode) {
+  QBTD_ASSERT(ANode != nullptr && ANode->ParentNode() == nullptr);
+  FTopNode = std::move(ANode);
+}
+
 TBinTreeNode100& TBinaryTreeDocument100::CreateNode(uint32_t ANodeType, TBinTreeNode100& AParentNode,
                                                     std::u16string_view ANodeName) {
   std::unique_ptr<TBinTreeNode100> node = NewNode100(ANodeType, ANodeName);

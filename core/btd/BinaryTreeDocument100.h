@@ -52,6 +52,9 @@ public:
 
   // Frees every child of the top node; the top node stays.
   void Clear();
+  // Installs a node without parent, with its subtree, as the new top node
+  // (as loading does with the first record); the old top node is freed.
+  void SetTopNode(std::unique_ptr<TBinTreeNode100> ANode);
   // Creates a node of the class that ANodeType selects as the last child of
   // AParentNode; "Invalid Node" for a code above 23.
   TBinTreeNode100& CreateNode(uint32_t ANodeType, TBinTreeNode100& AParentNode, std::u16string_view ANodeName);
