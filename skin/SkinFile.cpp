@@ -62,8 +62,8 @@ bool TSkinFile::LoadSkinRes(std::wstring_view AResName) {
 bool TSkinFile::LoadSkinFile(std::wstring_view AFileName) {
   FLoaded = false;
   const std::wstring name(AFileName);
-  UniqueHandle file(CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueHandle file(
+      CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
     // The skin loaded before stays in use and counts as loaded.
     FLoaded = true;
@@ -76,8 +76,8 @@ bool TSkinFile::LoadSkinFile(std::wstring_view AFileName) {
     if (size.QuadPart > std::numeric_limits<DWORD>::max()) throw EDrawingError(L"Skin file too large: " + name);
     std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
     DWORD read = 0;
-    if (!bytes.empty() && (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
-                           read != bytes.size()))
+    if (!bytes.empty() &&
+        (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) || read != bytes.size()))
       throw EFOpenError(name, GetLastError());
     LoadDocument(bytes.data(), bytes.size());
     result = true;
@@ -126,7 +126,8 @@ bool TSkinFile::GetSkinStreamByName(std::wstring_view AName, std::vector<uint8_t
 
 std::vector<std::wstring> TSkinFile::GetSkinNodesByName(std::wstring_view AName) const {
   std::vector<std::wstring> names;
-  for (const std::u16string& name : GetSkinNodesByName(U16(AName))) names.push_back(ToWide(name));
+  for (const std::u16string& name : GetSkinNodesByName(U16(AName)))
+    names.push_back(ToWide(name));
   return names;
 }
 

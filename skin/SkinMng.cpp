@@ -266,3 +266,59 @@ void TSkinMng::GetMarginByString(std::wstring_view AString, TMargin& AMargin) co
 }
 
 } // namespace qelvane
+
+namespace qelvane {
+
+// Layout values read from skin nodes.
+
+void TSkinMng::GetBoundsByString(std::wstring_view AString, TSkinBounds& ABounds) const {
+  // "left,top,width,height,mode"; the size travels in the right and bottom margins.
+  TMargin& m = ABounds.AnchorMargin;
+  int32_t* const targets[] = {&m.LeftMargin, &m.TopMargin, &m.RightMargin, &m.BottomMargin, &ABounds.AnchorMarginType};
+  if (!ParseIntegerItems(FromWide(GetSkinStringByName(AString)), targets))
+    LogParseFailure(L"GetBoundsByString", AString);
+}
+
+bool TSkinMng::GetAnchorsByString(std::wstring_view AString, TAnchors& AAnchors) const {
+  const std::wstring text = GetSkinStringByName(AString);
+  if (text.empty()) return false;
+  TAnchors anchors = 0;
+  for (const std::u16string& item : SplitCommaText(FromWide(text))) {
+    const std::wstring name = Lower(ToWide(item));
+    if (name == L"akleft") anchors |= akLeft;
+    if (name == L"aktop") anchors |= akTop;
+    if (name == L"akright") anchors |= akRight;
+    if (name == L"akbottom") anchors |= akBottom;
+  }
+  AAnchors = anchors;
+  return true;
+}
+
+void TSkinMng::GetImageSettingByString(std::wstring_view AString, TSkinImageSetting& ASetting) const {
+  // "image,left,top,width,height,stretch mode": the first item is a name.
+  const std::vector<std::u16string> items = SplitCommaText(FromWide(GetSkinStringByName(AString)));
+  if (items.empty()) return;
+  ASetting.Image = ToWide(items[0]);
+  int32_t* const targets[] = {&ASetting.Left, &ASetting.Top, &ASetting.Width, &ASetting.Height, &ASetting.StretchMode};
+  for (size_t i = 1; i < items.size() && i <= std::size(targets); ++i) {
+    if (!TryStrToInt32(items[i], *targets[i - 1])) {
+      LogParseFailure(L"GetImageSettingByString", AString);
+      return;
+    }
+  }
+}
+
+IGPBitmap TSkinMng::GetPartOfImage(const IGPBitmap& ABitmap, int32_t ALeft, int32_t ATop, int32_t AWidth,
+                                   int32_t AHeight) const {
+  IGPBitmap part;
+  if (!ABitmap) return part;
+  SkinGuard(ClassSubject(MngClass), L"GetPartOfImage", [&] {
+    IGPBitmap result = TGPBitmap::Create(AWidth, AHeight);
+    auto graphics = NewGraphics(result);
+    DrawImagePiece(*graphics, ABitmap->Native(), {0, 0, AWidth, AHeight}, {ALeft, ATop, AWidth, AHeight});
+    part = result;
+  });
+  return part;
+}
+
+} // namespace qelvane

@@ -226,3 +226,61 @@ TEST(SkinMng, PopupMenuSettingsNeedTheArrowImage) {
   EXPECT_EQ(menu.MenuBkgBitmapLeftMargin, 30);
   EXPECT_TRUE(menu.MenuBkgBitmap->Image());
 }
+
+TEST(SkinMng, LayoutValuesFromSkinNodes) {
+  TSkinBuilder b;
+  b.Str(L"Forms\\Main\\Label\\Bounds", L"10, 20, 100, 30, 5");
+  b.Str(L"Forms\\Main\\Label\\BadBounds", L"1,x,7");
+  b.Str(L"Forms\\Main\\Label\\Anchors", L"akLeft,AKBOTTOM, akMiddle");
+  b.Str(L"Forms\\Main\\Label\\NoAnchors", L"");
+  b.Str(L"Forms\\Main\\Button\\NormalImageSetting", L"Button.png,4,0,2,3,1");
+  b.Str(L"Forms\\Main\\Button\\BadImageSetting", L"Other.png,1,wide");
+  b.Bin(L"Forms\\Main\\Button\\Button.png",
+        PngBytes(6, 3, [](int32_t x, int32_t) -> TGPColor { return x < 4 ? 0xFF0000FF : 0xFFFF0000; }));
+  TSkinMng mng;
+  ASSERT_TRUE(mng.ChangeSkinFile(b.Save(L"mng-layout.skin"), false));
+  ClearSkinLog();
+
+  TSkinBounds bounds;
+  mng.GetBoundsByString(L"Forms\\Main\\Label\\Bounds", bounds);
+  EXPECT_EQ(bounds.AnchorMargin, (TMargin{20, 10, 100, 30}));
+  EXPECT_EQ(bounds.AnchorMarginType, 5);
+  mng.GetBoundsByString(L"Forms\\Main\\Label\\BadBounds", bounds); // left set, then a bad item: the rest stays
+  EXPECT_EQ(bounds.AnchorMargin, (TMargin{20, 1, 100, 30}));
+  mng.GetBoundsByString(L"Forms\\Main\\Label\\Missing", bounds);
+  EXPECT_EQ(bounds.AnchorMargin.LeftMargin, 1);
+
+  TAnchors anchors = akTop;
+  EXPECT_TRUE(mng.GetAnchorsByString(L"Forms\\Main\\Label\\Anchors", anchors));
+  EXPECT_EQ(anchors, akLeft | akBottom);
+  EXPECT_FALSE(mng.GetAnchorsByString(L"Forms\\Main\\Label\\NoAnchors", anchors));
+  EXPECT_EQ(anchors, akLeft | akBottom);
+
+  TSkinImageSetting setting;
+  mng.GetImageSettingByString(L"Forms\\Main\\Button\\NormalImageSetting", setting);
+  EXPECT_EQ(setting.Image, L"Button.png");
+  EXPECT_EQ(setting.Left, 4);
+  EXPECT_EQ(setting.Width, 2);
+  EXPECT_EQ(setting.Height, 3);
+  EXPECT_EQ(setting.StretchMode, 1);
+  mng.GetImageSettingByString(L"Forms\\Main\\Button\\BadImageSetting", setting);
+  EXPECT_EQ(setting.Image, L"Other.png");
+  EXPECT_EQ(setting.Left, 1);
+  EXPECT_EQ(setting.Top, 0);
+
+  IGPBitmap whole = mng.GetSkinImageByName(L"Forms\\Main\\Button\\Button.png");
+  IGPBitmap part = mng.GetPartOfImage(whole, 4, 0, 2, 3);
+  ASSERT_TRUE(part);
+  EXPECT_EQ(part->Width(), 2);
+  EXPECT_EQ(part->Height(), 3);
+  Gdiplus::Color pixel;
+  part->Native()->GetPixel(1, 2, &pixel);
+  EXPECT_EQ(pixel.GetValue(), 0xFFFF0000u);
+  EXPECT_FALSE(mng.GetPartOfImage(nullptr, 0, 0, 2, 2));
+
+  const std::vector<std::string> log = SkinLogLines();
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_NE(log[0].find("ClassName:TSkinMng"), std::string::npos);
+  EXPECT_NE(log[0].find("AdditionalMsg:GetBoundsByString"), std::string::npos);
+  EXPECT_NE(log[1].find("AdditionalMsg:GetImageSettingByString"), std::string::npos);
+}
