@@ -284,3 +284,17 @@ TEST(SkinMng, LayoutValuesFromSkinNodes) {
   EXPECT_NE(log[0].find("AdditionalMsg:GetBoundsByString"), std::string::npos);
   EXPECT_NE(log[1].find("AdditionalMsg:GetImageSettingByString"), std::string::npos);
 }
+
+TEST(SkinMng, AListenerThatLeavesDuringARoundIsNotToldAgain) {
+  TSkinMng mng;
+  std::vector<TReceived> messages;
+  TRecordingWindow first(&messages), second(&messages);
+  mng.RegisterSkinListener(first.Handle(), 9025, 9026, 9027, 9028);
+  mng.RegisterSkinListener(second.Handle(), 9025, 9026, 9027, 9028);
+  // The first window's handler unregisters the second one.
+  first.OnMessage = [&](const TReceived&) { mng.UnRegisterSkinListener(second.Handle()); };
+  ASSERT_TRUE(mng.ChangeSkinRes(L"SKIN", false));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].Window, first.Handle());
+  EXPECT_EQ(mng.SkinListeners().Items().size(), 1u);
+}

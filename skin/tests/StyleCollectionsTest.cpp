@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/text/TextConvert.h"
 #include "skin/SkinMng.h"
 #include "skin/tests/SkinTestSupport.h"
 
@@ -109,6 +110,11 @@ TEST_F(DefaultSkin, PageControlFormHeadFramePanelAndZoneViewStyles) {
   EXPECT_EQ(menuList->MainHoverFont.Name, u"宋体");
   EXPECT_EQ(menuList->MainHoverFont.Size, 12);
   EXPECT_EQ(menuList->MainHoverFont.Color, 0xDA7003u);
+  // The skin stores the node-active font under a misspelt key: the default stays.
+  EXPECT_EQ(menuList->NodeActiveFont.Name, FromWide(DefaultSkinFontName()));
+  EXPECT_EQ(menuList->NodeActiveFont.Color, 0x363636u);
+  EXPECT_TRUE(mng.PopupMenuSkin().Customize);
+  EXPECT_TRUE(mng.PopupMenuSkin().MenuArrowBitmap->Image());
   EXPECT_EQ(mng.SkinZoneViewItems().StyleList.size(), 1u);
 }
 
