@@ -7,7 +7,7 @@
 
 namespace qelvane {
 
-std::unique_ptr<Gdiplus::Font> CreateGPFontByFont(const TSkinFontDesc& AFont, Gdiplus::Unit AUnit) {
+std::unique_ptr<Gdiplus::Font> CreateGPFontByFont(const TFontDesc& AFont, Gdiplus::Unit AUnit) {
   EnsureGdiPlus();
   std::wstring name = ToWide(AFont.Name);
   auto font = std::make_unique<Gdiplus::Font>(name.c_str(), static_cast<Gdiplus::REAL>(AFont.Size),
@@ -16,7 +16,7 @@ std::unique_ptr<Gdiplus::Font> CreateGPFontByFont(const TSkinFontDesc& AFont, Gd
   return font;
 }
 
-std::unique_ptr<Gdiplus::SolidBrush> CreateFontBrush(const TSkinFontDesc& AFont) {
+std::unique_ptr<Gdiplus::SolidBrush> CreateFontBrush(const TFontDesc& AFont) {
   EnsureGdiPlus();
   auto brush = std::make_unique<Gdiplus::SolidBrush>(Gdiplus::Color(ColorToGPColor(AFont.Color)));
   GpCheck(brush->GetLastStatus(), "SolidBrush");

@@ -100,32 +100,31 @@ public:
   // painted with a solid brush of the font colour. The graphics object's
   // settings are left as the caller set them.
 
-  static std::unique_ptr<Gdiplus::Font> CreateGPFontByFont(const TSkinFontDesc& AFont) {
+  static std::unique_ptr<Gdiplus::Font> CreateGPFontByFont(const TFontDesc& AFont) {
     return qelvane::CreateGPFontByFont(AFont, Gdiplus::UnitPoint);
   }
   // Ceiling of the measured height of s.
-  static int32_t CalcFontHeight(Gdiplus::Graphics& Graphics, std::wstring_view s, const TSkinFontDesc& AFont);
+  static int32_t CalcFontHeight(Gdiplus::Graphics& Graphics, std::wstring_view s, const TFontDesc& AFont);
   // 0 for an empty text, else the ceiling of the measured width.
-  static int32_t CalcFontWidth(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont);
+  static int32_t CalcFontWidth(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont);
   // S with its top-left at (X, Y).
-  static void DrawText(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont, float X, float Y);
+  static void DrawText(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont, float X, float Y);
   // The rectangle operations lay the text out in a rectangle whose left/top
   // is the computed text position and whose width/height are ARight and
   // ABottom themselves. Nothing for an empty text.
-  static void DrawTextInRect(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont,
-                             int32_t ALeft, int32_t ATop, int32_t ARight, int32_t ABottom);
-  static void DrawTextAtCenter(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont,
-                               int32_t ALeft, int32_t ATop, int32_t ARight, int32_t ABottom);
-  static void DrawTextAtHorzCenter(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont,
+  static void DrawTextInRect(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont, int32_t ALeft,
+                             int32_t ATop, int32_t ARight, int32_t ABottom);
+  static void DrawTextAtCenter(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont, int32_t ALeft,
+                               int32_t ATop, int32_t ARight, int32_t ABottom);
+  static void DrawTextAtHorzCenter(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont,
                                    int32_t ALeft, int32_t ATop, int32_t ARight, int32_t ABottom);
-  static void DrawTextAtVertCenter(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont,
+  static void DrawTextAtVertCenter(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont,
                                    int32_t ALeft, int32_t ATop, int32_t ARight, int32_t ABottom);
   // Shadow (blur radius AShadowSize, ADistance pixels at 60 degrees, half
   // opacity, AShadowColor's RGB) then the text, at (ALeft, ATop) or centred.
-  static void DrawShadowText(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont,
-                             int32_t ALeft, int32_t ATop, uint32_t AShadowSize, uint32_t ADistance,
-                             TGPColor AShadowColor);
-  static void DrawShadowTextAtCenter(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont,
+  static void DrawShadowText(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont, int32_t ALeft,
+                             int32_t ATop, uint32_t AShadowSize, uint32_t ADistance, TGPColor AShadowColor);
+  static void DrawShadowTextAtCenter(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont,
                                      int32_t ALeft, int32_t ATop, int32_t ARight, int32_t ABottom, uint32_t AShadowSize,
                                      uint32_t ADistance, TGPColor AShadowColor);
 

@@ -19,7 +19,7 @@ Gdiplus::RectF Measure(Gdiplus::Graphics& G, std::wstring_view S, const Gdiplus:
 
 enum class TCentre { None, Horz, Vert, Both };
 
-void DrawInRect(Gdiplus::Graphics& G, std::wstring_view S, const TSkinFontDesc& AFont, int32_t ALeft, int32_t ATop,
+void DrawInRect(Gdiplus::Graphics& G, std::wstring_view S, const TFontDesc& AFont, int32_t ALeft, int32_t ATop,
                 int32_t ARight, int32_t ABottom, TCentre ACentre) {
   if (S.empty()) return;
   auto font = CreateGPFontByFont(AFont);
@@ -44,45 +44,44 @@ void ShadowThenText(Gdiplus::Graphics& G, std::wstring_view S, const Gdiplus::Fo
 }
 } // namespace
 
-int32_t TSkinHelper::CalcFontHeight(Gdiplus::Graphics& Graphics, std::wstring_view s, const TSkinFontDesc& AFont) {
+int32_t TSkinHelper::CalcFontHeight(Gdiplus::Graphics& Graphics, std::wstring_view s, const TFontDesc& AFont) {
   auto font = CreateGPFontByFont(AFont);
   return CeilExtent(Measure(Graphics, s, *font).Height);
 }
 
-int32_t TSkinHelper::CalcFontWidth(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont) {
+int32_t TSkinHelper::CalcFontWidth(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont) {
   if (S.empty()) return 0;
   auto font = CreateGPFontByFont(AFont);
   return CeilExtent(Measure(Graphics, S, *font).Width);
 }
 
-void TSkinHelper::DrawText(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont, float X,
-                           float Y) {
+void TSkinHelper::DrawText(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont, float X, float Y) {
   auto font = CreateGPFontByFont(AFont);
   auto brush = CreateFontBrush(AFont);
   GpCheck(Graphics.DrawString(S.data(), Len(S), font.get(), Gdiplus::PointF(X, Y), brush.get()), "DrawString");
 }
 
-void TSkinHelper::DrawTextInRect(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont,
+void TSkinHelper::DrawTextInRect(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont,
                                  int32_t ALeft, int32_t ATop, int32_t ARight, int32_t ABottom) {
   DrawInRect(Graphics, S, AFont, ALeft, ATop, ARight, ABottom, TCentre::None);
 }
 
-void TSkinHelper::DrawTextAtCenter(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont,
+void TSkinHelper::DrawTextAtCenter(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont,
                                    int32_t ALeft, int32_t ATop, int32_t ARight, int32_t ABottom) {
   DrawInRect(Graphics, S, AFont, ALeft, ATop, ARight, ABottom, TCentre::Both);
 }
 
-void TSkinHelper::DrawTextAtHorzCenter(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont,
+void TSkinHelper::DrawTextAtHorzCenter(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont,
                                        int32_t ALeft, int32_t ATop, int32_t ARight, int32_t ABottom) {
   DrawInRect(Graphics, S, AFont, ALeft, ATop, ARight, ABottom, TCentre::Horz);
 }
 
-void TSkinHelper::DrawTextAtVertCenter(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont,
+void TSkinHelper::DrawTextAtVertCenter(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont,
                                        int32_t ALeft, int32_t ATop, int32_t ARight, int32_t ABottom) {
   DrawInRect(Graphics, S, AFont, ALeft, ATop, ARight, ABottom, TCentre::Vert);
 }
 
-void TSkinHelper::DrawShadowText(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont,
+void TSkinHelper::DrawShadowText(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont,
                                  int32_t ALeft, int32_t ATop, uint32_t AShadowSize, uint32_t ADistance,
                                  TGPColor AShadowColor) {
   if (S.empty()) return;
@@ -91,7 +90,7 @@ void TSkinHelper::DrawShadowText(Gdiplus::Graphics& Graphics, std::wstring_view 
   ShadowThenText(Graphics, S, *font, *brush, ALeft, ATop, AShadowSize, ADistance, AShadowColor);
 }
 
-void TSkinHelper::DrawShadowTextAtCenter(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont,
+void TSkinHelper::DrawShadowTextAtCenter(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont,
                                          int32_t ALeft, int32_t ATop, int32_t ARight, int32_t ABottom,
                                          uint32_t AShadowSize, uint32_t ADistance, TGPColor AShadowColor) {
   if (S.empty()) return;

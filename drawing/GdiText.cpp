@@ -165,7 +165,7 @@ void TGDIText::SetHoveredFontColor(TGPColor Value) {
   });
 }
 
-void TGDIText::SetFont(const TSkinFontDesc& AFont) {
+void TGDIText::SetFont(const TFontDesc& AFont) {
   Guard(L"SetFont", [&] {
     FFontStyle = AFont.Style & 0x0F;
     FFontColor = ColorToGPColor(AFont.Color);
@@ -175,7 +175,7 @@ void TGDIText::SetFont(const TSkinFontDesc& AFont) {
   });
 }
 
-void TGDIText::SetHoverFont(const TSkinFontDesc& AFont) {
+void TGDIText::SetHoverFont(const TFontDesc& AFont) {
   Guard(L"SetHoverFont", [&] {
     FHoveredFontStyle = AFont.Style & 0x0F;
     FHoveredFontColor = ColorToGPColor(AFont.Color);

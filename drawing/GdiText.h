@@ -61,8 +61,8 @@ public:
   virtual void SetHoveredFontUnitPoint(Gdiplus::Unit Value);
 
   // Takes style and colour of a toolkit font (not its face or size).
-  void SetFont(const TSkinFontDesc& AFont);
-  void SetHoverFont(const TSkinFontDesc& AFont);
+  void SetFont(const TFontDesc& AFont);
+  void SetHoverFont(const TFontDesc& AFont);
 
   // Alignment and line alignment (near 0, centre 1, far 2).
   void SetStringAlign(Gdiplus::StringAlignment Horizontal, Gdiplus::StringAlignment Vertical);

@@ -121,8 +121,8 @@ void TSkinHelper::DrawRectText(Gdiplus::Graphics& Graphics, TGDIText& AGDIText, 
   AGDIText.Paint(&Graphics, 0, 0);
 }
 
-void TSkinHelper::DrawText(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont, float X,
-                           float Y, bool bDirectionVertical) {
+void TSkinHelper::DrawText(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont, float X, float Y,
+                           bool bDirectionVertical) {
   auto font = CreateGPFontByFont(AFont, Gdiplus::UnitPixel);
   auto brush = CreateFontBrush(AFont);
   const INT len = static_cast<INT>(S.size());

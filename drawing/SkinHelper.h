@@ -80,7 +80,7 @@ public:
                            int32_t ATop, int32_t AWidth, int32_t AHeight);
   // Text at a point with the font's size taken as pixels; optionally running
   // top to bottom. Unguarded.
-  static void DrawText(Gdiplus::Graphics& Graphics, std::wstring_view S, const TSkinFontDesc& AFont, float X, float Y,
+  static void DrawText(Gdiplus::Graphics& Graphics, std::wstring_view S, const TFontDesc& AFont, float X, float Y,
                        bool bDirectionVertical);
 
   static TRect MakeRectBySize(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight) {

@@ -141,7 +141,7 @@ int main() {
   caption.IsDrawShadow = false;
   double plain = MedianMicros(textIterations, [&] { caption.Paint(g.get(), 0, 0); });
   Report("caption without glow (text element)", textIterations, plain);
-  const TSkinFontDesc font{u"微软雅黑", 9, 0, 0x000000};
+  const TFontDesc font{u"微软雅黑", 9, 0, 0x000000};
   double shadow = MedianMicros(textIterations, [&] {
     GdiSkinHelper::TSkinHelper::DrawShadowText(*g, L"Qelvane 3.0 安装向导", font, 10, 6, 3, 2, 0xFF000000);
   });

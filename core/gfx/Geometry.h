@@ -61,6 +61,10 @@ enum TStretchMode : uint8_t {
   smAvgColor = 4,    // drawn once, edges faded, rest filled with the edge's average colour
 };
 
+// The window-toolkit font the drawing helpers take: face, size in points,
+// style bits, colour (0x00BBGGRR or a system colour).
+using TFontDesc = TSkinFontDesc;
+
 inline TGPRect MakeGPRect(int32_t x, int32_t y, int32_t w, int32_t h) {
   return {x, y, w, h};
 }

@@ -11,7 +11,7 @@ using namespace qelvane::test;
 using Helper = GdiSkinHelper::TSkinHelper;
 
 namespace {
-const TSkinFontDesc kTahoma{u"Tahoma", 12, 0, 0x000000};
+const TFontDesc kTahoma{u"Tahoma", 12, 0, 0x000000};
 bool Blackish(uint32_t p) {
   return (p & 0xFFFFFF) == 0 || ((p >> 16) & 0xFF) < 60;
 }
