@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "core/skinfile/CommaText.h"
+#include "core/skinfile/Margin.h"
 #include "core/text/TextConvert.h"
 #include "skin/SkinClassMembers.h"
 #include "winbase/WinText.h"
@@ -255,9 +256,7 @@ namespace qelvane {
 
 void TSkinMng::GetMarginByString(std::wstring_view AString, int32_t& ALeftMargin, int32_t& ATopMargin,
                                  int32_t& ARightMargin, int32_t& ABottomMargin) const {
-  // "left,top,right,bottom"; margins without an item keep their values.
-  int32_t* const targets[] = {&ALeftMargin, &ATopMargin, &ARightMargin, &ABottomMargin};
-  if (!ParseIntegerItems(FromWide(GetSkinStringByName(AString)), targets))
+  if (!ParseMarginText(FromWide(GetSkinStringByName(AString)), ALeftMargin, ATopMargin, ARightMargin, ABottomMargin))
     LogParseFailure(L"GetMarginByString", AString);
 }
 

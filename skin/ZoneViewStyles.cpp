@@ -1,7 +1,7 @@
 #include "skin/ZoneViewStyles.h"
 
+#include "core/skinfile/FontText.h"
 #include "core/text/TextConvert.h"
-#include "skin/SkinFontText.h"
 #include "skin/SkinMng.h"
 
 namespace qelvane {
@@ -68,7 +68,7 @@ void TSkinZoneViewStyles::LoadSkinZoneViewStyleItem(TSkinZoneViewStyleItem* AIte
 
     auto font = [&](const wchar_t* AKey, TFontDesc& AFont) {
       std::wstring text = mng.GetSkinStringByName(p + L"\\ZoneFont\\" + AKey);
-      if (!text.empty()) ApplySkinFontText(FromWide(text), AFont.Name, AFont.Size, AFont.Style, AFont.Color, true);
+      if (!text.empty()) SetFontByString(FromWide(text), AFont, true);
     };
     font(L"NodeNormalFont", s.NodeNormalFont);
     font(L"NodeActiveFont", s.NodeActiveFont);
