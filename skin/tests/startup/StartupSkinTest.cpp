@@ -15,7 +15,13 @@
 
 using namespace qelvane;
 
-TEST(SkinStartup, WithoutAUsableSkinResourceLogsOneLineAndGoesOn) {
+#ifdef SKIN_RESOURCE_DAMAGED
+#define STARTUP_TEST_NAME ADamagedSkinResourceLogsOneLineAndGoesOn
+#else
+#define STARTUP_TEST_NAME AMissingSkinResourceLogsOneLineAndGoesOn
+#endif
+
+TEST(SkinStartup, STARTUP_TEST_NAME) {
   const std::wstring log = LogFolder() + L"SkinEngine.log";
   DeleteFileW(log.c_str());
 
