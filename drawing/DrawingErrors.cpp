@@ -5,13 +5,7 @@
 
 namespace qelvane {
 
-namespace {
-std::string Utf8(std::wstring_view w) {
-  return Utf16ToUtf8(FromWide(w));
-}
-} // namespace
-
-EDrawingError::EDrawingError(std::wstring_view AMessage) : std::runtime_error(Utf8(AMessage)) {}
+EDrawingError::EDrawingError(const std::string& AMessage) : Exception(ToWide(Utf8ToUtf16(AMessage))) {}
 
 const char* GdiPlusStatusName(Gdiplus::Status AStatus) {
   static const char* const names[] = {"Ok",
@@ -41,7 +35,7 @@ const char* GdiPlusStatusName(Gdiplus::Status AStatus) {
 }
 
 EGdiPlusError::EGdiPlusError(Gdiplus::Status AStatus, std::string_view AOperation)
-    : EDrawingError("GDI+ error " + std::string(GdiPlusStatusName(AStatus)) + " in " + std::string(AOperation)),
+    : EDrawingError(std::string("GDI+ error ") + GdiPlusStatusName(AStatus) + " in " + std::string(AOperation)),
       FStatus(AStatus) {}
 
 EResNotFound::EResNotFound(std::wstring_view AResName)

@@ -1,21 +1,23 @@
 #pragma once
-// Errors raised by the drawing toolkit. All derive from std::exception, the
-// base class that the skin engine's guards catch; messages are UTF-8.
+// Errors raised by the drawing toolkit. All derive from the Windows code's
+// Exception (and so from std::exception, which the skin engine's guards catch).
 #include <windows.h>
 
 #include <gdiplus.h>
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "winbase/Exception.h"
 
 namespace qelvane {
 
 // Base of the toolkit's own errors.
-class EDrawingError : public std::runtime_error {
+class EDrawingError : public Exception {
 public:
-  explicit EDrawingError(const std::string& AMessage) : std::runtime_error(AMessage) {}
-  explicit EDrawingError(std::wstring_view AMessage);
+  explicit EDrawingError(std::wstring_view AMessage) : Exception(std::wstring(AMessage)) {}
+  // From UTF-8 text.
+  explicit EDrawingError(const std::string& AMessage);
 };
 
 // A GDI+ call returned a status other than Ok.

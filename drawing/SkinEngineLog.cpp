@@ -5,23 +5,11 @@
 #include <cstdlib>
 #include <typeinfo>
 
-#include "core/text/TextConvert.h"
+#include "winbase/Exception.h"
 #include "winbase/Log.h"
 #include "winbase/WinText.h"
 
 namespace qelvane {
-
-namespace {
-// Exception texts are UTF-8; a text that is not is taken as ANSI.
-std::wstring MessageText(const char* what) {
-  if (!what) return {};
-  try {
-    return ToWide(Utf8ToUtf16(what));
-  } catch (const ETextConvert&) {
-    return AnsiToWide(what);
-  }
-}
-} // namespace
 
 std::wstring ExceptionClassName(const std::exception& AException) {
   const char* mangled = typeid(AException).name();
@@ -45,7 +33,7 @@ std::wstring FormatExceptionLogMessage(const TLogSubject& ASubject, const std::e
   msg += L"   ";
   if (AException) msg.append(L"ExceptionName:").append(ExceptionClassName(*AException));
   msg += L"   ";
-  if (AException) msg.append(L"ExceptionMsg:").append(MessageText(AException->what()));
+  if (AException) msg.append(L"ExceptionMsg:").append(ErrorText(*AException));
   msg += L"   ";
   if (!AAdditionalMsg.empty()) msg.append(L"AdditionalMsg:").append(AAdditionalMsg);
   return msg;

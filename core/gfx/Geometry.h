@@ -1,8 +1,12 @@
 #pragma once
 // Portable drawing types shared by the drawing toolkit, the skin readers and
-// the controls: rectangles, margins, stretch modes, colours and fonts.
+// the controls: rectangles, stretch modes and colours. Margins (TMargin) and
+// fonts (TSkinFontDesc, the TFontStyle bits) are the skin readers' types.
 #include <cstdint>
 #include <string>
+
+#include "core/skinfile/FontText.h"
+#include "core/skinfile/Margin.h"
 
 namespace qelvane {
 
@@ -46,16 +50,6 @@ struct TRect {
   friend bool operator==(const TRect&, const TRect&) = default;
 };
 
-// Margins of a nine-piece image. Declared top first; the skin's margin text
-// lists left first, so readers assign by name.
-struct TMargin {
-  int32_t TopMargin = 0;
-  int32_t LeftMargin = 0;
-  int32_t RightMargin = 0;
-  int32_t BottomMargin = 0;
-  friend bool operator==(const TMargin&, const TMargin&) = default;
-};
-
 // How the centre of a margin-drawn image fills its target. Stored skins hold
 // these numbers; a stored byte outside the list is kept as is (and fills
 // nothing where a mode is required).
@@ -67,22 +61,9 @@ enum TStretchMode : uint8_t {
   smAvgColor = 4,    // drawn once, edges faded, rest filled with the edge's average colour
 };
 
-// Font style bits, as GDI+ numbers them.
-enum TFontStyleBits : uint8_t {
-  fsBold = 1,
-  fsItalic = 2,
-  fsUnderline = 4,
-  fsStrikeOut = 8,
-};
-
-// A window-toolkit font: face name, size in points, style bits, colour.
-struct TFontDesc {
-  std::u16string Name;
-  int32_t Size = 9;
-  uint8_t Style = 0; // TFontStyleBits
-  TColor Color = 0;  // 0x00BBGGRR or system colour
-  friend bool operator==(const TFontDesc&, const TFontDesc&) = default;
-};
+// The window-toolkit font the drawing helpers take: face, size in points,
+// style bits, colour (0x00BBGGRR or a system colour).
+using TFontDesc = TSkinFontDesc;
 
 inline TGPRect MakeGPRect(int32_t x, int32_t y, int32_t w, int32_t h) {
   return {x, y, w, h};
