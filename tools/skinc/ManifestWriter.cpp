@@ -201,7 +201,7 @@ private:
     fs::path file = FOptions.FilesDir / fs::path(std::u8string(rel.begin(), rel.end()));
     fs::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) throw EStreamError("Cannot create file \"" + file.string() + "\"");
+    if (!out) throw EStreamError("Cannot create file \"" + PathText(file) + "\"");
     WriteAllToStream(out, ABytes.data(), ABytes.size());
     out.close();
     if (!out) throw EStreamError("Stream write error");
