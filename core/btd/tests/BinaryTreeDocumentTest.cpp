@@ -105,7 +105,7 @@ TEST(BinaryTreeDocument, SaveAndLoadKeepEveryField) {
   image.SetNodeID(77);
   doc.CreateNode(nt100_Int32, image, u"ChildOfAValue"); // any node may have children
   for (uint32_t type = 1; type < NodeTypeCount100; ++type) {
-    auto& node = doc.CreateNode(type, info, u"T" + std::u16string(1, char16_t(u'A' + type)));
+    auto& node = doc.CreateNode(type, info, std::u16string{u'T', char16_t(u'A' + type)});
     std::vector<uint8_t> value(FixedDataSize100(type) > 0 ? FixedDataSize100(type) : 3, static_cast<uint8_t>(type));
     node.WriteBuffer(value.data(), value.size());
   }
