@@ -22,8 +22,16 @@ public:
   using std::runtime_error::runtime_error;
 };
 
-// An archive that must not be extracted; the message names the cause.
+// An archive that must not be extracted; the message names the cause and the
+// entry (UTF-8 text).
 class EPayloadRefused : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// Files that cannot be packed (too many, too large, a name the reader would
+// refuse); the message names the file.
+class EPayloadBuild : public std::runtime_error {
 public:
   using std::runtime_error::runtime_error;
 };
@@ -67,23 +75,41 @@ public:
   std::string_view ViewAt(uint64_t offset, size_t count) const;
   void Clear();
 
-private:
+  // Appending in place: AppendSpace gives the free room at the end of the last
+  // chunk (adding a chunk when it is full); Commit(n) appends the n bytes just
+  // written to its start.
+  uint8_t* AppendSpace(size_t& room);
+  void Commit(size_t count);
+
   static constexpr size_t ChunkSize = 4u << 20;
+
+private:
   std::vector<std::unique_ptr<uint8_t[]>> FChunks;
   uint64_t FSize = 0;
 };
 
 // Inflates the zlib stream read from Source to its end and appends the result
-// to Target, in 32 KiB chunks. Throws EZlibError with zlib's text for the code.
+// to Target, reading 32 KiB of input at a time and inflating at most 32 KiB
+// per call straight into Target's memory. Throws EZlibError with zlib's text for the code;
+// a stream that ends before its end mark is an error too ("buffer error" or
+// "data error"). Bytes after the end mark are ignored.
 void ZDecompressStream(TByteSource& Source, TChunkedMemory& Target);
 
 // Reads and checks the directory of an inflated archive: every name and data
-// range must lie inside the stream, and every name must be a relative path
-// without a drive, a leading separator or a ".." component. Throws
-// EPayloadRefused naming the first fault; nothing is written before this
-// passes.
+// range must lie inside the stream, and every name must pass PayloadNameFault.
+// Throws EPayloadRefused naming the first fault and its entry; nothing is
+// written before this passes.
 std::vector<PayloadEntry> ReadPayloadDirectory(const TChunkedMemory& Archive);
 std::string PayloadEntryName(const TChunkedMemory& Archive, const PayloadEntry& Entry);
+
+// Why an entry name (GBK bytes) must not be written below a folder, or empty
+// when it is safe: it must be valid GBK, relative (no leading separator, no
+// drive, no colon), use backslashes only, and have no empty, "." or ".."
+// component (nor one of only dots and spaces) and no control characters.
+// Separators are found at GBK character boundaries, so the second byte 0x5C of
+// a double-byte character is no separator; a target must therefore decode
+// paths as GBK (code page 936), whatever the system's code page.
+std::string PayloadNameFault(std::string_view Name);
 
 // Where and how extraction writes. Paths are 8-bit text: the install folder in
 // the target's code page (ending in a backslash) followed by the entry name.
@@ -103,10 +129,12 @@ public:
 };
 
 // Writes every entry below Folder (8-bit, ending in a backslash) through
-// Target. "Config\LogedinUsers.XML" is kept when it already exists. Returns
-// false when a folder cannot be created (entries before it stay written).
-// Throws EPayloadRefused for an unsafe archive (before anything is written)
-// and lets Target's write errors propagate.
+// Target; the full path is Folder followed by the entry name. The entry
+// "Config\LogedinUsers.XML" (exact bytes, letter case included), also below
+// the product folder ("Qelvane\Config\LogedinUsers.XML"), is kept when the
+// file already exists. Returns false when a folder cannot be created (entries
+// before it stay written). Throws EPayloadRefused for an unsafe archive
+// (before anything is written) and lets Target's write errors propagate.
 bool ExtractArchive(const TChunkedMemory& Archive, const std::string& Folder, TPayloadTarget& Target);
 
 // Packs files into an inflated archive. Names are GBK bytes with backslashes.
@@ -115,6 +143,15 @@ struct PayloadFile {
   std::string Data;
 };
 std::string BuildPayloadArchive(const std::vector<PayloadFile>& Files);
+
+// The directory and names of an archive whose file data follows in the same
+// order, so a packer can stream the data after it. Throws EPayloadBuild for
+// more than 65535 files, an archive past 4 GiB or a refused name.
+struct PayloadFileInfo {
+  std::string Name;
+  uint64_t Size = 0;
+};
+std::string BuildPayloadHeader(const std::vector<PayloadFileInfo>& Files);
 
 // Compresses bytes as one zlib stream (level 9 unless told).
 std::string ZCompress(std::string_view Data, int Level = 9);

@@ -51,3 +51,13 @@ TEST(WriteLog, EmptyFileNameOnlyGoesToDebugger) {
 TEST(WriteLog, TimestampFormat) {
   EXPECT_EQ(FormatLogTimestamp(2026, 1, 2, 3, 4, 5), L"2026-01-02 03:04:05");
 }
+
+TEST(WriteLog, UnwritableLogIsSkippedSilently) {
+  // A folder that does not exist and a name that is a folder: neither can be
+  // opened for appending; the caller goes on.
+  WriteLog(L"lost", L"no-such-folder\\x.log");
+  CreateDirectoryW((LogFolder() + L"log-is-a-folder").c_str(), nullptr);
+  WriteLog(L"lost", L"log-is-a-folder");
+  RemoveDirectoryW((LogFolder() + L"log-is-a-folder").c_str());
+  SUCCEED();
+}

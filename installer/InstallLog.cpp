@@ -1,0 +1,10 @@
+#include "installer/InstallLog.h"
+
+#include "installer/Profile.h"
+#include "winbase/Log.h"
+
+namespace qelvane {
+
+void WriteInstallLog(std::wstring_view Message) { WriteLog(Message, LogFileName); }
+
+} // namespace qelvane
