@@ -249,7 +249,7 @@ void TBinaryTreeDocument100::SaveToStream(std::ostream& Stream) const {
 void TBinaryTreeDocument100::SaveToFile(const std::filesystem::path& FileName) const {
   std::vector<uint8_t> bytes = SaveToBytes();
   std::ofstream file(FileName, std::ios::binary | std::ios::trunc);
-  if (!file) throw EStreamError("Cannot create file \"" + FileName.string() + "\"");
+  if (!file) throw EStreamError("Cannot create file \"" + PathText(FileName) + "\"");
   WriteAllToStream(file, bytes.data(), bytes.size());
   file.close();
   if (!file) throw EStreamError("Stream write error");
@@ -361,7 +361,7 @@ void TBinaryTreeDocument100::LoadFromStream(std::istream& Stream) {
 
 void TBinaryTreeDocument100::LoadFromFile(const std::filesystem::path& FileName) {
   std::ifstream file(FileName, std::ios::binary);
-  if (!file) throw EStreamError("Cannot open file \"" + FileName.string() + "\"");
+  if (!file) throw EStreamError("Cannot open file \"" + PathText(FileName) + "\"");
   LoadFromStream(file);
 }
 

@@ -104,19 +104,24 @@ void TBinaryNode100::SaveToStream(std::ostream& Stream) const {
 
 void TBinaryNode100::LoadFromFile(const std::filesystem::path& FileName) {
   std::ifstream file(FileName, std::ios::binary);
-  if (!file) throw EStreamError("Cannot open file \"" + FileName.string() + "\"");
+  if (!file) throw EStreamError("Cannot open file \"" + PathText(FileName) + "\"");
   LoadFromStream(file);
 }
 
 void TBinaryNode100::SaveToFile(const std::filesystem::path& FileName) const {
   std::ofstream file(FileName, std::ios::binary | std::ios::trunc);
-  if (!file) throw EStreamError("Cannot create file \"" + FileName.string() + "\"");
+  if (!file) throw EStreamError("Cannot create file \"" + PathText(FileName) + "\"");
   SaveToStream(file);
   file.close();
   if (!file) throw EStreamError("Stream write error");
 }
 
 // ---------------------------------------------------------------------------
+
+std::string PathText(const std::filesystem::path& APath) {
+  std::u8string text = APath.u8string();
+  return std::string(text.begin(), text.end());
+}
 
 std::vector<uint8_t> ReadWholeStream(std::istream& Stream) {
   std::vector<uint8_t> bytes;

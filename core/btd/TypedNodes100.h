@@ -214,6 +214,9 @@ public:
   void SaveToFile(const std::filesystem::path& FileName) const;
 };
 
+// A path as UTF-8 text, for messages (never fails, whatever the code page).
+std::string PathText(const std::filesystem::path& APath);
+
 // Reads a whole stream from its start (or from where it is, when it cannot
 // seek); EStreamError when reading fails.
 std::vector<uint8_t> ReadWholeStream(std::istream& Stream);

@@ -97,7 +97,7 @@ std::string ParseWideAsBytes(std::string_view t, size_t& p) {
 
 std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& AFile) {
   std::ifstream file(AFile, std::ios::binary);
-  if (!file) throw EManifestSyntax("cannot read file \"" + AFile.string() + "\"");
+  if (!file) throw EManifestSyntax("cannot read file \"" + PathText(AFile) + "\"");
   std::vector<uint8_t> bytes = ReadWholeStream(file);
   return bytes;
 }

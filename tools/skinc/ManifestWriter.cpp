@@ -192,7 +192,7 @@ private:
       if (dot == 0 || dot == std::string::npos) dot = leaf.size();
       std::string numbered = leaf.substr(0, dot) + "~" + std::to_string(n) + leaf.substr(dot);
       rel = AFolder.empty() ? numbered : AFolder + "/" + numbered;
-      if (PrefixIsFile(rel)) rel = "_" + std::to_string(n) + "_" + leaf;
+      if (PrefixIsFile(rel)) rel = std::string(1, '_').append(std::to_string(n)).append(1, '_').append(leaf);
     }
     FFiles.insert(rel);
     for (size_t p = rel.find('/'); p != std::string::npos; p = rel.find('/', p + 1))
@@ -201,7 +201,7 @@ private:
     fs::path file = FOptions.FilesDir / fs::path(std::u8string(rel.begin(), rel.end()));
     fs::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) throw EStreamError("Cannot create file \"" + file.string() + "\"");
+    if (!out) throw EStreamError("Cannot create file \"" + PathText(file) + "\"");
     WriteAllToStream(out, ABytes.data(), ABytes.size());
     out.close();
     if (!out) throw EStreamError("Stream write error");

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 using namespace qelvane;
@@ -217,4 +219,32 @@ TEST(SkinVocabularyCheck, ReportsWrongTypesSubTypesAndValues) {
   std::sort(found.begin(), found.end());
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(found, expected);
+}
+
+// The readers against the compiled default skin, when the native build has
+// made it.
+TEST(SkinFileBase, DefaultSkin) {
+#ifdef _WIN32
+  std::filesystem::path file = std::string("Z:") + QELVANE_HOST_DIR + "/default.skin";
+#else
+  std::filesystem::path file = std::string(QELVANE_HOST_DIR) + "/default.skin";
+#endif
+  if (!std::filesystem::exists(file)) GTEST_SKIP() << "no compiled default skin";
+  std::ifstream in(file, std::ios::binary);
+  TTestSkinFile skin;
+  skin.Load(ReadWholeStream(in));
+  EXPECT_EQ(skin.SkinName(), u"Default");
+  EXPECT_EQ(skin.SkinVersion(), u"2013-08-04");
+
+  bool shadow = false;
+  EXPECT_TRUE(skin.GetSkinBoolByName(u"SkinForm\\Shadow\\EnabledShadow", shadow, false));
+  EXPECT_TRUE(shadow);
+  int32_t y = 0;
+  EXPECT_TRUE(skin.GetSkinInt32ByName(u"SkinForm\\AppCaption\\Y", y, 0));
+  EXPECT_EQ(y, -4);
+  EXPECT_EQ(
+      skin.GetSkinNodesByName(u"ControlStyle"),
+      (std::vector<std::u16string>{u"Button", u"DropDownButton", u"PageControlEx", u"ZoneViewScrollBar", u"PopupMenu",
+                                   u"SpeedButton", u"BitButton", u"ZoneViewStyle", u"HeadFrame", u"Panel"}));
+  EXPECT_TRUE(skin.GetSkinNodesByName(u"SkinForm\\Shadow").empty());
 }
