@@ -6,14 +6,15 @@
 #include "installer/InterimWindow.h"
 #include "installer/Profile.h"
 #include "installer/StartupChecks.h"
-#include "installer/StartupSkin.h"
+#include "skin/SkinStartup.h"
 
 using namespace qelvane;
 
 int WINAPI wWinMain(HINSTANCE Instance, HINSTANCE, PWSTR, int) {
   Installer().ContinueStartup = true;
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  LoadStartupSkin();
+  // The skin manager loads the embedded skin before any window exists.
+  InitSkinEngineAtStartup();
 
   if (IsInstallerRunning()) {
     MessageBoxW(nullptr, std::wstring(InstallerRunningText).c_str(), (ProductTag() + L" 安装向导").c_str(),

@@ -45,10 +45,14 @@ std::wstring RecordString(const wchar_t* Name) {
 
 TEST(InstallExe, InstallsThenReinstallsOverThePreviousVersion) {
   UnRegisterSoftwareInfoToRegistry();
+  // The embedded skin loads cleanly: the skin engine writes no log line.
+  const std::wstring skinLog = AnsiToWide(std::string("Z:") + QELVANE_BINARY_DIR + "/SkinEngine.log");
+  DeleteFileW(skinLog.c_str());
   const std::wstring installDir = L"C:\\Program Files (x86)\\Norventa\\";
   const std::wstring productDir = installDir + L"Qelvane\\";
 
   ASSERT_EQ(RunInstaller(), 0u) << "first installation";
+  EXPECT_FALSE(FileExists(skinLog)) << "the embedded skin must load without errors";
   EXPECT_TRUE(FileExists(productDir + L"Lumox.exe"));
   EXPECT_TRUE(FileExists(productDir + L"Uninstall.exe"));
   EXPECT_TRUE(FileExists(productDir + L"Config\\LogedinUsers.XML"));
