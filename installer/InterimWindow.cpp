@@ -89,7 +89,7 @@ HWND CreateInterimWindow(HINSTANCE Instance) {
   wc.lpfnWndProc = &WndProc;
   wc.hInstance = Instance;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1); // the status text's own background
   wc.lpszClassName = L"QelvaneInterimInstaller";
   RegisterClassExW(&wc);
   std::wstring caption = ProductTag() + L" 安装向导";
