@@ -5,6 +5,8 @@
 
 namespace qelvane {
 
-void WriteInstallLog(std::wstring_view Message) { WriteLog(Message, LogFileName); }
+void WriteInstallLog(std::wstring_view Message) {
+  WriteLog(Message, LogFileName);
+}
 
 } // namespace qelvane

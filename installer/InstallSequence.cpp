@@ -9,7 +9,8 @@
 namespace qelvane {
 
 void ProcessPendingMessages(TInstallView& View, int Count) {
-  for (int i = 0; i <= Count; ++i) View.ProcessMessages();
+  for (int i = 0; i <= Count; ++i)
+    View.ProcessMessages();
 }
 
 std::wstring InstallDirFromPathText(const std::wstring& Text, const std::wstring& ProgramFilesDir) {

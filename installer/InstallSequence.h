@@ -10,7 +10,7 @@ namespace qelvane {
 class TInstallView {
 public:
   virtual ~TInstallView() = default;
-  virtual std::wstring InstallPathText() = 0;          // the path edit
+  virtual std::wstring InstallPathText() = 0;           // the path edit
   virtual void SetStatus(const std::wstring& Text) = 0; // the status line
   virtual void SetProgressRange(int Min, int Max) = 0;
   virtual void SetProgress(int Position) = 0;

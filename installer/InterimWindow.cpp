@@ -45,7 +45,8 @@ TInterimView GView;
 LRESULT CALLBACK WndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   switch (Msg) {
   case WM_CREATE: {
-    HFONT font = CreateFontW(-14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, L"微软雅黑");
+    HFONT font =
+        CreateFontW(-14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, L"微软雅黑");
     GView.Status = CreateWindowExW(0, L"STATIC", StepText(TInstallStep::RemoveOld).c_str(), WS_CHILD | WS_VISIBLE, 20,
                                    20, 520, 22, Wnd, nullptr, nullptr, nullptr);
     GView.Progress = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE, 20, 52, 520, 17, Wnd, nullptr,
@@ -79,7 +80,9 @@ LRESULT CALLBACK WndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
 
 } // namespace
 
-bool InterimInstallSucceeded() { return GInstallSucceeded; }
+bool InterimInstallSucceeded() {
+  return GInstallSucceeded;
+}
 
 HWND CreateInterimWindow(HINSTANCE Instance) {
   INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_PROGRESS_CLASS};
@@ -95,9 +98,9 @@ HWND CreateInterimWindow(HINSTANCE Instance) {
   std::wstring caption = ProductTag() + L" 安装向导";
   RECT r = {0, 0, 562, 100};
   AdjustWindowRect(&r, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, FALSE);
-  HWND wnd = CreateWindowExW(0, wc.lpszClassName, caption.c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
-                             Instance, nullptr);
+  HWND wnd = CreateWindowExW(0, wc.lpszClassName, caption.c_str(),
+                             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT,
+                             r.right - r.left, r.bottom - r.top, nullptr, nullptr, Instance, nullptr);
   if (wnd) ShowWindow(wnd, SW_SHOW);
   return wnd;
 }

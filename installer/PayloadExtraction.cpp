@@ -55,7 +55,8 @@ public:
   bool FileExists(const std::string& Path) override { return qelvane::FileExists(Wide(Path)); }
   void WriteFile(const std::string& Path, const uint8_t* Data, size_t Size) override {
     std::wstring path = Wide(Path);
-    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) throw EOSError(GetLastError(), L"Cannot create file \"" + path + L"\"");
     while (Size > 0) {
       DWORD chunk = static_cast<DWORD>(Size > (1u << 30) ? (1u << 30) : Size);

@@ -7,6 +7,8 @@ TInstallerState& Installer() {
   return state;
 }
 
-void ResetInstallerState() { Installer() = TInstallerState(); }
+void ResetInstallerState() {
+  Installer() = TInstallerState();
+}
 
 } // namespace qelvane

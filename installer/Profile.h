@@ -21,18 +21,22 @@ inline constexpr std::wstring_view ProductFolderName = L"Qelvane\\";
 inline constexpr std::wstring_view CancelPromptText = L"您确定要退出Qelvane的安装吗?";
 inline constexpr std::wstring_view InstallerRunningText = L"Qelvane3.0安装程序已经在运行。";
 inline constexpr std::array<std::wstring_view, 5> PageCaptions = {L"重要须知", L"安装选项", L"选择路径", L"正在安装",
-                                                                 L"安装完成"};
+                                                                  L"安装完成"};
 
 // Status line texts of the install steps.
 enum class TInstallStep { RemoveOld, Copy, Shortcut, StartMenu, Register };
 inline constexpr std::array<std::wstring_view, 5> StepTexts = {L"正在卸载已安装版本...", L"正在复制文件...",
-                                                              L"正在创建快捷方式...", L"正在创建快速启动栏...",
-                                                              L"正在注册安装信息..."};
-inline std::wstring StepText(TInstallStep Step) { return std::wstring(StepTexts[static_cast<size_t>(Step)]); }
+                                                               L"正在创建快捷方式...", L"正在创建快速启动栏...",
+                                                               L"正在注册安装信息..."};
+inline std::wstring StepText(TInstallStep Step) {
+  return std::wstring(StepTexts[static_cast<size_t>(Step)]);
+}
 
 // ProductName + ProductVersion: names the mutex, the install record key, the
 // desktop shortcut and the Start-menu folder.
-inline std::wstring ProductTag() { return std::wstring(ProductName) + std::wstring(ProductVersion); }
+inline std::wstring ProductTag() {
+  return std::wstring(ProductName) + std::wstring(ProductVersion);
+}
 
 // What this installation did, written out as the install record.
 struct TInstallRecordState {
@@ -57,8 +61,8 @@ struct TLastInstallRecord {
 
 // Run-time state, one set per process.
 struct TInstallerState {
-  std::wstring InstallDir;  // always ends in a backslash
-  std::wstring ProductDir;  // InstallDir + "Qelvane\"
+  std::wstring InstallDir; // always ends in a backslash
+  std::wstring ProductDir; // InstallDir + "Qelvane\"
   std::wstring LastInstallLocation;
   bool HasLastVersion = false;
   TInstallRecordState InstallRecordState;

@@ -144,7 +144,8 @@ class TWindowsDisabled {
 public:
   TWindowsDisabled() { EnumThreadWindows(GetCurrentThreadId(), &Disable, reinterpret_cast<LPARAM>(this)); }
   ~TWindowsDisabled() {
-    for (HWND w : FWindows) EnableWindow(w, TRUE);
+    for (HWND w : FWindows)
+      EnableWindow(w, TRUE);
   }
 
 private:
@@ -206,7 +207,11 @@ void RunComponentCommands(const std::wstring& Folder, bool Unregister) {
 }
 } // namespace
 
-void RegisterComponents(const std::wstring& Folder) { RunComponentCommands(Folder, false); }
-void UnregisterComponents(const std::wstring& Folder) { RunComponentCommands(Folder, true); }
+void RegisterComponents(const std::wstring& Folder) {
+  RunComponentCommands(Folder, false);
+}
+void UnregisterComponents(const std::wstring& Folder) {
+  RunComponentCommands(Folder, true);
+}
 
 } // namespace qelvane

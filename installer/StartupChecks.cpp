@@ -39,8 +39,8 @@ bool FindProcessByExeName(const std::wstring& ExeName) {
   if (!kernel) return false;
   using SnapshotFn = HANDLE(WINAPI*)(DWORD, DWORD);
   using WalkFn = BOOL(WINAPI*)(HANDLE, PROCESSENTRY32W*);
-  auto snapshot = reinterpret_cast<SnapshotFn>(
-      reinterpret_cast<void*>(GetProcAddress(kernel, "CreateToolhelp32Snapshot")));
+  auto snapshot =
+      reinterpret_cast<SnapshotFn>(reinterpret_cast<void*>(GetProcAddress(kernel, "CreateToolhelp32Snapshot")));
   auto first = reinterpret_cast<WalkFn>(reinterpret_cast<void*>(GetProcAddress(kernel, "Process32FirstW")));
   auto next = reinterpret_cast<WalkFn>(reinterpret_cast<void*>(GetProcAddress(kernel, "Process32NextW")));
   if (!snapshot || !first || !next) return false;
@@ -55,7 +55,9 @@ bool FindProcessByExeName(const std::wstring& ExeName) {
   return false;
 }
 
-bool IsProgramRunning(const std::wstring& ExeName) { return FindProcessByExeName(ExeName); }
+bool IsProgramRunning(const std::wstring& ExeName) {
+  return FindProcessByExeName(ExeName);
+}
 
 void StopInstaller() {
   Installer().ContinueStartup = false;

@@ -59,7 +59,8 @@ std::wstring TRegistry::ReadString(const std::wstring& Name) const {
   rc = RegQueryValueExW(Current(), Name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &bytes);
   if (rc != ERROR_SUCCESS) throw EOSError(static_cast<unsigned long>(rc), L"Failed to get data for '" + Name + L"'");
   std::wstring value(buf.data(), bytes / sizeof(wchar_t));
-  while (!value.empty() && value.back() == L'\0') value.pop_back();
+  while (!value.empty() && value.back() == L'\0')
+    value.pop_back();
   return value;
 }
 

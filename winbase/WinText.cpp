@@ -27,7 +27,8 @@ std::wstring SysErrorMessage(DWORD code) {
                            nullptr, code, 0, reinterpret_cast<wchar_t*>(&buf), 0, nullptr);
   std::wstring msg = n && buf ? std::wstring(buf, n) : L"System error " + std::to_wstring(code);
   if (buf) LocalFree(buf);
-  while (!msg.empty() && (msg.back() == L'\n' || msg.back() == L'\r' || msg.back() == L'.')) msg.pop_back();
+  while (!msg.empty() && (msg.back() == L'\n' || msg.back() == L'\r' || msg.back() == L'.'))
+    msg.pop_back();
   return msg;
 }
 

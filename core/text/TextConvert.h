@@ -22,8 +22,12 @@ std::u16string GbkToUtf16(std::string_view gbk);
 std::string Utf16ToGbk(std::u16string_view text);
 
 #ifdef _WIN32
-inline std::wstring ToWide(std::u16string_view s) { return std::wstring(s.begin(), s.end()); }
-inline std::u16string FromWide(std::wstring_view s) { return std::u16string(s.begin(), s.end()); }
+inline std::wstring ToWide(std::u16string_view s) {
+  return std::wstring(s.begin(), s.end());
+}
+inline std::u16string FromWide(std::wstring_view s) {
+  return std::u16string(s.begin(), s.end());
+}
 #endif
 
 } // namespace qelvane

@@ -11,7 +11,9 @@ using namespace qelvane;
 using namespace qelvane::test;
 
 namespace {
-std::string Gbk(const std::wstring& s) { return WideToAnsi(s, 936); }
+std::string Gbk(const std::wstring& s) {
+  return WideToAnsi(s, 936);
+}
 
 class ExtractPayload : public ::testing::Test {
 protected:
@@ -20,13 +22,16 @@ protected:
   TRecordingView View;
   TInstaller Installer{View};
 
-  bool Extract(const std::string& Stream) { return Installer.ExtractPayloadFrom(Stream.data(), Stream.size(), Dir.Path()); }
+  bool Extract(const std::string& Stream) {
+    return Installer.ExtractPayloadFrom(Stream.data(), Stream.size(), Dir.Path());
+  }
 };
 } // namespace
 
 TEST_F(ExtractPayload, WritesEveryEntryWithProgressAndChineseNames) {
   std::string big(300000, '\0');
-  for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7 % 251);
+  for (size_t i = 0; i < big.size(); ++i)
+    big[i] = static_cast<char>(i * 7 % 251);
   std::vector<PayloadFile> files = {
       {Gbk(L"Qelvane\\Lumox.exe"), "MZ demo"},
       {Gbk(L"Qelvane\\说明.txt"), Gbk(L"中文内容")},
@@ -90,12 +95,14 @@ namespace {
 std::string RawArchive(const std::vector<std::string>& Names) {
   std::string out;
   auto put = [&](uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+    for (int i = 0; i < bytes; ++i)
+      out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
   };
   put(static_cast<uint32_t>(Names.size()), 2);
   uint32_t offset = static_cast<uint32_t>(2 + 14 * Names.size());
   uint32_t dataStart = offset;
-  for (const std::string& n : Names) dataStart += static_cast<uint32_t>(n.size());
+  for (const std::string& n : Names)
+    dataStart += static_cast<uint32_t>(n.size());
   for (const std::string& n : Names) {
     put(static_cast<uint32_t>(n.size()), 2);
     put(offset, 4);
@@ -103,7 +110,8 @@ std::string RawArchive(const std::vector<std::string>& Names) {
     put(dataStart, 4);
     offset += static_cast<uint32_t>(n.size());
   }
-  for (const std::string& n : Names) out += n;
+  for (const std::string& n : Names)
+    out += n;
   return out + "ok";
 }
 } // namespace

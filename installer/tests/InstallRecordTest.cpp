@@ -31,8 +31,8 @@ TEST_F(InstallRecord, WrittenReadBackAndRemoved) {
   TInstallerState& s = Installer();
   s.InstallDir = L"C:\\Program Files (x86)\\Norventa\\";
   s.ProductDir = s.InstallDir + L"Qelvane\\";
-  s.InstallRecordState = {L"C:\\d\\Qelvane3.0.lnk", L"C:\\p\\Qelvane3.0.lnk", L"C:\\p\\卸载Qelvane3.0.lnk", false,
-                          false, true, true};
+  s.InstallRecordState = {
+      L"C:\\d\\Qelvane3.0.lnk", L"C:\\p\\Qelvane3.0.lnk", L"C:\\p\\卸载Qelvane3.0.lnk", false, false, true, true};
   RegisterSoftwareInfoToRegistry();
   EXPECT_TRUE(CheckIsHasLastVer());
   EXPECT_TRUE(Installer().HasLastVersion);
@@ -91,9 +91,9 @@ void MakeTree(const std::wstring& Root) {
   for (const wchar_t* d : {L"", L"bin\\", L"bin\\deep\\", L"bin\\deep\\Config\\", L"Users\\", L"Users\\u1\\",
                            L"Config\\", L"data\\", L"data\\users\\", L"data\\x\\", L"data\\x\\Users\\"})
     CreateDirectoryW((Root + d).c_str(), nullptr);
-  for (const wchar_t* f : {L"Lumox.exe", L"bin\\a.dll", L"bin\\deep\\b.dat", L"bin\\deep\\Config\\keep.ini",
-                           L"Users\\u1\\profile.xml", L"Config\\LogedinUsers.XML", L"data\\users\\lower.txt",
-                           L"data\\x\\Users\\keep.txt", L"data\\x\\gone.txt"})
+  for (const wchar_t* f :
+       {L"Lumox.exe", L"bin\\a.dll", L"bin\\deep\\b.dat", L"bin\\deep\\Config\\keep.ini", L"Users\\u1\\profile.xml",
+        L"Config\\LogedinUsers.XML", L"data\\users\\lower.txt", L"data\\x\\Users\\keep.txt", L"data\\x\\gone.txt"})
     WriteTextFile(Root + f, "x");
 }
 } // namespace
@@ -107,8 +107,8 @@ TEST(DeleteInstallFiles, KeepsUsersAndConfigAtEveryDepth) {
   for (const wchar_t* kept : {L"bin\\deep\\Config\\keep.ini", L"Users\\u1\\profile.xml", L"Config\\LogedinUsers.XML",
                               L"data\\x\\Users\\keep.txt"})
     EXPECT_TRUE(FileExists(root + kept)) << kept;
-  for (const wchar_t* gone : {L"Lumox.exe", L"bin\\a.dll", L"bin\\deep\\b.dat", L"data\\users\\lower.txt",
-                              L"data\\x\\gone.txt"})
+  for (const wchar_t* gone :
+       {L"Lumox.exe", L"bin\\a.dll", L"bin\\deep\\b.dat", L"data\\users\\lower.txt", L"data\\x\\gone.txt"})
     EXPECT_FALSE(FileExists(root + gone)) << gone;
   EXPECT_FALSE(DirectoryExists(root + L"data\\users")) << "letter case counts: \"users\" is not kept";
   EXPECT_TRUE(DirectoryExists(root)) << "the folder stays when something survives in it";

@@ -27,7 +27,9 @@ TScratchDir::TScratchDir(const std::wstring& Name) {
   CreateDirectoryW(FPath.c_str(), nullptr);
 }
 
-TScratchDir::~TScratchDir() { RemoveTree(FPath); }
+TScratchDir::~TScratchDir() {
+  RemoveTree(FPath);
+}
 
 void RemoveTree(const std::wstring& Path) {
   std::wstring base = Path;
@@ -58,19 +60,26 @@ void WriteTextFile(const std::wstring& Path, const std::string& Bytes) {
 }
 
 std::string ReadFileBytes(const std::wstring& Path) {
-  UniqueHandle f(CreateFileW(Path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                             nullptr));
+  UniqueHandle f(
+      CreateFileW(Path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
   if (!f) return {};
   std::string out;
   char buf[65536];
   DWORD n = 0;
-  while (ReadFile(f.get(), buf, sizeof(buf), &n, nullptr) && n > 0) out.append(buf, n);
+  while (ReadFile(f.get(), buf, sizeof(buf), &n, nullptr) && n > 0)
+    out.append(buf, n);
   return out;
 }
 
-std::wstring InstallLogPath() { return LogFolder() + std::wstring(LogFileName); }
-void ClearInstallLog() { DeleteFileW(InstallLogPath().c_str()); }
-std::wstring InstallLogText() { return AnsiToWide(ReadFileBytes(InstallLogPath())); }
+std::wstring InstallLogPath() {
+  return LogFolder() + std::wstring(LogFileName);
+}
+void ClearInstallLog() {
+  DeleteFileW(InstallLogPath().c_str());
+}
+std::wstring InstallLogText() {
+  return AnsiToWide(ReadFileBytes(InstallLogPath()));
+}
 
 DWORD RunAndWait(const std::wstring& CommandLine, DWORD TimeoutMs) {
   STARTUPINFOW si = {};
@@ -88,6 +97,8 @@ DWORD RunAndWait(const std::wstring& CommandLine, DWORD TimeoutMs) {
   return code;
 }
 
-std::wstring TestExeFolder() { return LogFolder(); }
+std::wstring TestExeFolder() {
+  return LogFolder();
+}
 
 } // namespace qelvane::test

@@ -17,7 +17,9 @@ using namespace qelvane;
 
 namespace {
 
-std::wstring InstallExe() { return AnsiToWide(std::string("Z:") + QELVANE_BINARY_DIR + "/Install.exe"); }
+std::wstring InstallExe() {
+  return AnsiToWide(std::string("Z:") + QELVANE_BINARY_DIR + "/Install.exe");
+}
 
 DWORD RunInstaller() {
   STARTUPINFOW si = {};
@@ -64,7 +66,8 @@ TEST(InstallExe, InstallsThenReinstallsOverThePreviousVersion) {
   EXPECT_EQ(desktopLink, GetSpecialFolderPath(0) + L"\\Qelvane3.0.lnk");
   EXPECT_EQ(startLink, GetSpecialFolderPath(2) + L"\\Qelvane3.0\\Qelvane3.0.lnk");
   EXPECT_EQ(uninstallLink, GetSpecialFolderPath(2) + L"\\Qelvane3.0\\卸载Qelvane3.0.lnk");
-  for (const std::wstring& link : {desktopLink, startLink, uninstallLink}) EXPECT_TRUE(FileExists(link)) << link;
+  for (const std::wstring& link : {desktopLink, startLink, uninstallLink})
+    EXPECT_TRUE(FileExists(link)) << link;
 
   // Leftovers of the first installation: a stray file goes, user data stays.
   const std::wstring stray = productDir + L"stray.tmp";
