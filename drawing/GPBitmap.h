@@ -11,7 +11,7 @@
 
 #include "core/gfx/Geometry.h"
 #include "core/gfx/PixelOps.h"
-#include "drawing/ComPtr.h"
+#include "winbase/ComPtr.h"
 #include "drawing/GdiPlusSession.h"
 
 namespace qelvane {

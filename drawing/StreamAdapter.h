@@ -11,7 +11,7 @@
 #include <span>
 #include <vector>
 
-#include "drawing/ComPtr.h"
+#include "winbase/ComPtr.h"
 
 namespace qelvane {
 

@@ -37,12 +37,12 @@ void Check(HRESULT hr, const wchar_t* What) {
 
 // Saves a shell link to Target with the working folder WorkDir at LinkFile.
 HRESULT SaveShellLink(const std::wstring& Target, const std::wstring& WorkDir, const std::wstring& LinkFile) {
-  ComPtr<IShellLinkW> link;
+  TComPtr<IShellLinkW> link;
   Check(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void()),
         L"Cannot create the shell link object");
   Check(link->SetPath(Target.c_str()), L"Cannot set the link target");
   Check(link->SetWorkingDirectory(WorkDir.c_str()), L"Cannot set the link's working folder");
-  ComPtr<IPersistFile> file;
+  TComPtr<IPersistFile> file;
   Check(link->QueryInterface(IID_IPersistFile, file.put_void()), L"Cannot save the shell link");
   return file->Save(LinkFile.c_str(), FALSE);
 }

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "drawing/ComPtr.h"
+#include "winbase/ComPtr.h"
 #include "drawing/DrawingErrors.h"
 #include "drawing/SkinEngineLog.h"
 #include "winbase/Log.h"
