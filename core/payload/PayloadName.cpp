@@ -26,6 +26,22 @@ bool IsOnlyDotsAndSpaces(std::string_view Component) {
   return Component.find_first_not_of(". ") == std::string_view::npos;
 }
 
+// Windows opens a device, not a file, for these names in any folder and with
+// any extension ("Qelvane\\nul.txt" discards what is written, "COM1" may
+// block): CON, PRN, AUX, NUL, COM1-9, LPT1-9, CONIN$, CONOUT$, letter case
+// ignored, trailing spaces and dots ignored.
+bool IsWindowsDeviceName(std::string_view Component) {
+  std::string stem(Component.substr(0, Component.find('.')));
+  while (!stem.empty() && (stem.back() == ' ' || stem.back() == '.'))
+    stem.pop_back();
+  for (char& c : stem)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL" || stem == "CONIN$" || stem == "CONOUT$")
+    return true;
+  return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) && stem[3] >= '1' &&
+         stem[3] <= '9';
+}
+
 } // namespace
 
 std::vector<size_t> PayloadSeparators(std::string_view Name) {
@@ -83,6 +99,7 @@ std::string PayloadNameFault(std::string_view Name) {
     if (component.empty()) return "empty path component";
     if (component == "..") return "\"..\" component";
     if (IsOnlyDotsAndSpaces(component)) return "component of only dots and spaces";
+    if (IsWindowsDeviceName(component)) return "Windows device name";
     start = sep + 1;
   }
   return {};

@@ -175,6 +175,9 @@ TEST(ExtractArchive, RefusesHostileArchivesBeforeWriting) {
       {"control character", named(std::string("Qelvane\\a\0b", 11)), "refused: control character"},
       {"invalid GBK", named("Qelvane\\\xFF\xFF"), "entry 1 \"Qelvane\\\\xFF\\xFF\" refused: name is not valid GBK"},
       {"lone lead byte", named("Qelvane\\\x81"), "refused: name is not valid GBK"},
+      {"device file", named("Qelvane\\nul.txt"), "refused: Windows device name"},
+      {"device folder", named("Qelvane\\Con \\a"), "refused: Windows device name"},
+      {"serial port", named("Qelvane\\COM1"), "refused: Windows device name"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.What);
