@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "core/gfx/PixelOps.h"
+#include "drawing/DibSection.h"
 
 namespace qelvane {
 
@@ -24,20 +25,17 @@ public:
   void SetSize(int32_t AWidth, int32_t AHeight);
   void Release();
 
-  bool Empty() const { return FBitmap == nullptr; }
+  bool Empty() const { return FDib.Handle() == nullptr; }
   int32_t Width() const { return FWidth; }
   int32_t Height() const { return FHeight; }
   // The memory device context with the bitmap selected (null when empty).
-  HDC DC() const { return FDC; }
-  HBITMAP Handle() const { return FBitmap; }
-  TPixelView Pixels() const { return {static_cast<uint8_t*>(FBits), FWidth, FHeight, FWidth * 4}; }
+  HDC DC() const { return FDib.DC(); }
+  HBITMAP Handle() const { return FDib.Handle(); }
+  TPixelView Pixels() const { return {static_cast<uint8_t*>(FDib.Bits()), FWidth, FHeight, FWidth * 4}; }
 
 private:
   int32_t FWidth = 0, FHeight = 0;
-  HDC FDC = nullptr;
-  HBITMAP FBitmap = nullptr;
-  HGDIOBJ FPrevious = nullptr;
-  void* FBits = nullptr;
+  TDibSection FDib;
 };
 
 } // namespace qelvane

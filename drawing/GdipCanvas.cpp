@@ -20,15 +20,7 @@ void TGdipCanvas::Release() {
   if (int64_t(FWidth) * FHeight * 4 <= 0) return;
   FGraphics.reset();
   FBitmap.reset();
-  if (FDC) {
-    SelectObject(FDC, FPrevious);
-    DeleteDC(FDC);
-  }
-  if (FDib) DeleteObject(FDib);
-  FDC = nullptr;
-  FDib = nullptr;
-  FPrevious = nullptr;
-  FBits = nullptr;
+  FDib.Release();
   FWidth = FHeight = 0;
 }
 
@@ -36,32 +28,13 @@ void TGdipCanvas::SetSize(int32_t AWidth, int32_t AHeight) {
   if (AWidth == FWidth && AHeight == FHeight) return;
   Release();
   if (AWidth <= 0 || AHeight <= 0) return;
-  FInfo = {};
-  FInfo.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  FInfo.bmiHeader.biWidth = AWidth;
-  FInfo.bmiHeader.biHeight = AHeight; // bottom-up rows
-  FInfo.bmiHeader.biPlanes = 1;
-  FInfo.bmiHeader.biBitCount = 32;
-  FInfo.bmiHeader.biCompression = BI_RGB;
-  FInfo.bmiHeader.biSizeImage = static_cast<DWORD>(AWidth) * AHeight * 4;
-  HDC screen = GetDC(nullptr);
-  FDC = CreateCompatibleDC(screen);
-  if (screen) ReleaseDC(nullptr, screen);
-  if (!FDC) return;
-  FDib = CreateDIBSection(FDC, &FInfo, DIB_RGB_COLORS, &FBits, nullptr, 0);
-  if (!FDib) {
-    DeleteDC(FDC);
-    FDC = nullptr;
-    FBits = nullptr;
-    return;
-  }
-  FPrevious = SelectObject(FDC, FDib);
+  if (FDib.Create(AWidth, AHeight, false)) return; // bottom-up rows
   FWidth = AWidth;
   FHeight = AHeight;
-  FBitmap =
-      std::make_unique<Gdiplus::Bitmap>(AWidth, AHeight, AWidth * 4, PixelFormat32bppARGB, static_cast<BYTE*>(FBits));
+  FBitmap = std::make_unique<Gdiplus::Bitmap>(AWidth, AHeight, AWidth * 4, PixelFormat32bppARGB,
+                                              static_cast<BYTE*>(FDib.Bits()));
   Keep(FBitmap->GetLastStatus());
-  FGraphics = std::make_unique<Gdiplus::Graphics>(FDC);
+  FGraphics = std::make_unique<Gdiplus::Graphics>(FDib.DC());
   if (Keep(FGraphics->GetLastStatus()) == Gdiplus::Ok)
     Keep(FGraphics->SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias));
 }
@@ -100,18 +73,18 @@ void TGdipCanvas::SetStringAlign(Gdiplus::StringAlignment AHorizontal, Gdiplus::
 }
 
 uint32_t* TGdipCanvas::PixelAddress(int32_t x, int32_t y) const {
-  return static_cast<uint32_t*>(FBits) + (static_cast<int64_t>(FHeight - 1 - y) * FWidth + x);
+  return static_cast<uint32_t*>(FDib.Bits()) + (static_cast<int64_t>(FHeight - 1 - y) * FWidth + x);
 }
 
 void TGdipCanvas::FillRect(const TRect& ARect, uint32_t AValue) {
-  if (!FBits) return;
+  if (!FDib.Bits()) return;
   // Top-down view of the bottom-up rows: start at the top row, step backwards.
   TPixelView view{reinterpret_cast<uint8_t*>(PixelAddress(0, 0)), FWidth, FHeight, -FWidth * 4};
   FillPixels(view, ARect, AValue);
 }
 
 void TGdipCanvas::Clear() {
-  if (FBits) FillRect(Rect(), 0);
+  if (FDib.Bits()) FillRect(Rect(), 0);
 }
 
 void TGdipCanvas::DrawText(const TRect& ARect, const std::wstring& AText) {

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core/gfx/Geometry.h"
+#include "drawing/DibSection.h"
 #include "drawing/GdiPlusSession.h"
 
 namespace qelvane {
@@ -49,8 +50,8 @@ public:
 
   int32_t Width() const { return FWidth; }
   int32_t Height() const { return FHeight; }
-  void* Bits() const { return FBits; }
-  HDC DC() const { return FDC; }
+  void* Bits() const { return FDib.Bits(); }
+  HDC DC() const { return FDib.DC(); }
   Gdiplus::Graphics* Graphics() const { return FGraphics.get(); }
   Gdiplus::Bitmap* Bitmap() const { return FBitmap.get(); }
   Gdiplus::Status LastStatus() const { return FLastStatus; }
@@ -67,11 +68,7 @@ private:
 
   TGdiPlusLease FLease;
   int32_t FWidth = 0, FHeight = 0;
-  void* FBits = nullptr;
-  HDC FDC = nullptr;
-  HBITMAP FDib = nullptr;
-  HGDIOBJ FPrevious = nullptr;
-  BITMAPINFO FInfo{};
+  TDibSection FDib;
   Gdiplus::Status FLastStatus = Gdiplus::Ok;
   std::unique_ptr<Gdiplus::Graphics> FGraphics;
   std::unique_ptr<Gdiplus::Bitmap> FBitmap;
