@@ -8,8 +8,8 @@
 #include "installer/InstallRecord.h"
 #include "installer/Profile.h"
 #include "installer/Shell.h"
+#include "installer/tests/TestSupport.h"
 #include "winbase/Files.h"
-#include "winbase/Handles.h"
 #include "winbase/Registry.h"
 #include "winbase/WinText.h"
 
@@ -22,19 +22,7 @@ std::wstring InstallExe() {
 }
 
 DWORD RunInstaller() {
-  STARTUPINFOW si = {};
-  si.cb = sizeof(si);
-  PROCESS_INFORMATION pi = {};
-  std::wstring cmd = L"\"" + InstallExe() + L"\"";
-  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return DWORD(-1);
-  UniqueHandle process(pi.hProcess), thread(pi.hThread);
-  if (WaitForSingleObject(pi.hProcess, 240000) != WAIT_OBJECT_0) {
-    TerminateProcess(pi.hProcess, 99);
-    return DWORD(-1);
-  }
-  DWORD code = DWORD(-1);
-  GetExitCodeProcess(pi.hProcess, &code);
-  return code;
+  return test::RunAndWait(L"\"" + InstallExe() + L"\"", 240000);
 }
 
 std::wstring RecordString(const wchar_t* Name) {
@@ -63,9 +51,9 @@ TEST(InstallExe, InstallsThenReinstallsOverThePreviousVersion) {
   const std::wstring desktopLink = RecordString(L"ShortcutFileName");
   const std::wstring startLink = RecordString(L"ProgramsStartUpFileName");
   const std::wstring uninstallLink = RecordString(L"ProgramsStartUpUnInstallFileName");
-  EXPECT_EQ(desktopLink, GetSpecialFolderPath(0) + L"\\Qelvane3.0.lnk");
-  EXPECT_EQ(startLink, GetSpecialFolderPath(2) + L"\\Qelvane3.0\\Qelvane3.0.lnk");
-  EXPECT_EQ(uninstallLink, GetSpecialFolderPath(2) + L"\\Qelvane3.0\\卸载Qelvane3.0.lnk");
+  EXPECT_EQ(desktopLink, GetSpecialFolderPath(CSIDL_DESKTOP_) + L"\\Qelvane3.0.lnk");
+  EXPECT_EQ(startLink, GetSpecialFolderPath(CSIDL_PROGRAMS_) + L"\\Qelvane3.0\\Qelvane3.0.lnk");
+  EXPECT_EQ(uninstallLink, GetSpecialFolderPath(CSIDL_PROGRAMS_) + L"\\Qelvane3.0\\卸载Qelvane3.0.lnk");
   for (const std::wstring& link : {desktopLink, startLink, uninstallLink})
     EXPECT_TRUE(FileExists(link)) << link;
 
@@ -73,25 +61,15 @@ TEST(InstallExe, InstallsThenReinstallsOverThePreviousVersion) {
   const std::wstring stray = productDir + L"stray.tmp";
   const std::wstring userFile = productDir + L"Users\\me.dat";
   const std::wstring userList = productDir + L"Config\\LogedinUsers.XML";
-  HANDLE h = CreateFileW(stray.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  CloseHandle(h);
+  test::WriteTextFile(stray, "");
   ForceDirectories(productDir + L"Users");
-  h = CreateFileW(userFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  CloseHandle(h);
-  {
-    UniqueHandle f(CreateFileW(userList.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    DWORD n;
-    WriteFile(f.get(), "<mine/>", 7, &n, nullptr);
-  }
+  test::WriteTextFile(userFile, "");
+  test::WriteTextFile(userList, "<mine/>");
 
   ASSERT_EQ(RunInstaller(), 0u) << "second installation over the first";
   EXPECT_FALSE(FileExists(stray)) << "the previous version was removed first";
   EXPECT_TRUE(FileExists(userFile));
   EXPECT_TRUE(FileExists(productDir + L"Lumox.exe"));
   EXPECT_TRUE(FileExists(desktopLink));
-  UniqueHandle f(CreateFileW(userList.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-  char buf[16] = {};
-  DWORD n = 0;
-  ReadFile(f.get(), buf, sizeof(buf), &n, nullptr);
-  EXPECT_EQ(std::string(buf, n), "<mine/>") << "the user's list is kept";
+  EXPECT_EQ(test::ReadFileBytes(userList), "<mine/>") << "the user's list is kept";
 }
