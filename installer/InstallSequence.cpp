@@ -18,6 +18,13 @@ std::wstring InstallDirFromPathText(const std::wstring& Text, const std::wstring
   return (Text.back() == L'\\') ? Text : Text + L"\\";
 }
 
+std::wstring DefaultInstallPath() {
+  std::wstring folder;
+  GetProgramFilesDir(folder);
+  if (folder.empty()) folder = GetSpecialFolderPath(CSIDL_PROGRAM_FILES_);
+  return folder + L"\\" + std::wstring(PublisherShortName);
+}
+
 void TInstaller::RemovePreviousVersion() {
   if (!CheckIsHasLastVer()) return;
   FView.SetStatus(StepText(TInstallStep::RemoveOld));

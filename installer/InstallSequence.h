@@ -46,4 +46,8 @@ private:
 // back to the program folder + publisher folder; a trailing backslash is added.
 std::wstring InstallDirFromPathText(const std::wstring& Text, const std::wstring& ProgramFilesDir);
 
+// The path edit's default text: the registry's program folder (or the
+// shell's) followed by the publisher folder.
+std::wstring DefaultInstallPath();
+
 } // namespace qelvane

@@ -43,4 +43,16 @@ std::wstring ExcludeTrailingBackslash(const std::wstring& Path) {
   return (!Path.empty() && Path.back() == L'\\') ? Path.substr(0, Path.size() - 1) : Path;
 }
 
+std::wstring ExeFileName() {
+  std::wstring buf(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+    if (n < buf.size()) {
+      buf.resize(n);
+      return buf;
+    }
+    buf.resize(buf.size() * 2);
+  }
+}
+
 } // namespace qelvane

@@ -4,6 +4,8 @@
 
 namespace qelvane {
 
+// Full path of the running executable.
+std::wstring ExeFileName();
 bool FileExists(const std::wstring& Path);
 bool DirectoryExists(const std::wstring& Path);
 // Creates Folder with all missing parents; true when it exists afterwards.

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <memory>
-#include <string>
 
 namespace qelvane {
 
@@ -42,8 +41,5 @@ struct RegKeyCloser {
   void operator()(HKEY k) const { RegCloseKey(k); }
 };
 using UniqueRegKey = std::unique_ptr<std::remove_pointer_t<HKEY>, RegKeyCloser>;
-
-// Full path of the running executable.
-std::wstring ExeFileName();
 
 } // namespace qelvane

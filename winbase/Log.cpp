@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "winbase/Files.h"
 #include "winbase/Handles.h"
 #include "winbase/WinText.h"
 

@@ -1,7 +1,5 @@
 #include "winbase/WinText.h"
 
-#include "winbase/Handles.h"
-
 namespace qelvane {
 
 std::string WideToAnsi(std::wstring_view text, UINT codePage) {
@@ -30,18 +28,6 @@ std::wstring SysErrorMessage(DWORD code) {
   while (!msg.empty() && (msg.back() == L'\n' || msg.back() == L'\r' || msg.back() == L'.'))
     msg.pop_back();
   return msg;
-}
-
-std::wstring ExeFileName() {
-  std::wstring buf(MAX_PATH, L'\0');
-  for (;;) {
-    DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
-    if (n < buf.size()) {
-      buf.resize(n);
-      return buf;
-    }
-    buf.resize(buf.size() * 2);
-  }
 }
 
 } // namespace qelvane
