@@ -24,14 +24,12 @@ std::wstring InstallDateText() {
 }
 
 bool CheckIsHasLastVer() {
-  try {
+  bool found = false;
+  InstallLogGuard(L"CheckIsHasLastVer:检查是否已经安装了软件\r\n", [&] {
     TRegistry reg;
-    Installer().HasLastVersion = reg.KeyExists(InstallRecordKey());
-    return Installer().HasLastVersion;
-  } catch (const std::exception& e) {
-    WriteInstallLog(L"CheckIsHasLastVer:检查是否已经安装了软件\r\n" + ErrorText(e));
-    return false;
-  }
+    found = Installer().HasLastVersion = reg.KeyExists(InstallRecordKey());
+  });
+  return found;
 }
 
 void ReadSoftwareInstallInfoFromRegistry() {
@@ -42,7 +40,7 @@ void ReadSoftwareInstallInfoFromRegistry() {
   }
   TInstallerState& s = Installer();
   TLastInstallRecord& last = s.LastInstallRecord;
-  try {
+  InstallLogGuard(L"ReadSoftwareInstallInfoFromRegistry:读取上次安装信息\r\n", [&] {
     // Value names match without regard to letter case, so the "Startup"
     // spellings find the "StartUp" values this installer writes.
     if (reg.ValueExists(L"InstallLocation")) s.LastInstallLocation = reg.ReadString(L"InstallLocation");
@@ -56,9 +54,7 @@ void ReadSoftwareInstallInfoFromRegistry() {
     if (reg.ValueExists(L"IsCreateProgramsShortCut"))
       last.IsCreateProgramsShortCut = reg.ReadBool(L"IsCreateProgramsShortCut");
     if (reg.ValueExists(L"IsAutoRun")) last.IsAutoRun = reg.ReadBool(L"IsAutoRun");
-  } catch (const std::exception& e) {
-    WriteInstallLog(L"ReadSoftwareInstallInfoFromRegistry:读取上次安装信息\r\n" + ErrorText(e));
-  }
+  });
 }
 
 void RegisterSoftwareInfoToRegistry() {
@@ -69,7 +65,7 @@ void RegisterSoftwareInfoToRegistry() {
   }
   const TInstallerState& s = Installer();
   const TInstallRecordState& r = s.InstallRecordState;
-  try {
+  InstallLogGuard(L"RegisterSoftwareInfoToRegistry:将软件安装信息写入注册表\r\n", [&] {
     reg.WriteString(L"InstallLocation", s.InstallDir);
     reg.WriteString(L"DisplayName", std::wstring(ProductDisplayName));
     reg.WriteString(L"DisplayIcon", s.ProductDir + std::wstring(DisplayIconExeName));
@@ -86,18 +82,14 @@ void RegisterSoftwareInfoToRegistry() {
     reg.WriteBool(L"IsCreateDeskTopShortCut", r.IsCreateDeskTopShortCut);
     reg.WriteBool(L"IsCreateProgramsShortCut", r.IsCreateProgramsShortCut);
     reg.WriteBool(L"IsAutoRun", r.IsAutoRun);
-  } catch (const std::exception& e) {
-    WriteInstallLog(L"RegisterSoftwareInfoToRegistry:将软件安装信息写入注册表\r\n" + ErrorText(e));
-  }
+  });
 }
 
 void UnRegisterSoftwareInfoToRegistry() {
-  try {
+  InstallLogGuard(L"UnRegisterSoftwareInfoToRegistry:删除Fenwiq安装信息\r\n", [] {
     TRegistry reg;
     reg.DeleteKey(InstallRecordKey());
-  } catch (const std::exception& e) {
-    WriteInstallLog(L"UnRegisterSoftwareInfoToRegistry:删除Fenwiq安装信息\r\n" + ErrorText(e));
-  }
+  });
 }
 
 void UninstallLastVersion(std::wstring& ErrorText_) {

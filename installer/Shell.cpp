@@ -22,15 +22,6 @@ namespace {
 
 const wchar_t* const ComponentFiles[] = {L"ImageEx.ocx", L"IMCopyScreen.dll"};
 
-// Runs Body; a caught error becomes one install-log line: Prefix + error text.
-template <class F> void Logged(const std::wstring& Prefix, F&& Body) {
-  try {
-    Body();
-  } catch (const std::exception& e) {
-    WriteInstallLog(Prefix + ErrorText(e));
-  }
-}
-
 void Check(HRESULT hr, const wchar_t* What) {
   if (FAILED(hr)) throw EOSError(static_cast<unsigned long>(hr), What);
 }
@@ -61,7 +52,7 @@ std::wstring GetSpecialFolderPath(int CSIDL) {
 bool CreateShortcut(const std::wstring& Target, std::wstring& LinkFileName, const std::wstring& LinkName,
                     const std::wstring& Folder, int CSIDL) {
   bool result = false;
-  Logged(L"CreateShortcut:创建快捷方式\r\n", [&] {
+  InstallLogGuard(L"CreateShortcut:创建快捷方式\r\n", [&] {
     if (!FileExists(Target)) return;
     std::wstring name = LinkName;
     if (name.empty()) {
@@ -88,7 +79,7 @@ bool CreateShortcut(const std::wstring& Target, std::wstring& LinkFileName, cons
 bool CreateLinkToProgramsStartUp(const std::wstring& Target, const std::wstring& WorkDir, const std::wstring& LinkName,
                                  bool CurrentUser, const std::wstring& SubFolder, std::wstring& LinkFileName) {
   bool result = false;
-  Logged(L"CreateLinkToProgramsStartUp:创建快速启动栏\r\n", [&] {
+  InstallLogGuard(L"CreateLinkToProgramsStartUp:创建快速启动栏\r\n", [&] {
     std::wstring base = GetSpecialFolderPath(CurrentUser ? CSIDL_PROGRAMS_ : CSIDL_COMMON_PROGRAMS_);
     if (!SubFolder.empty()) {
       base += L"\\" + SubFolder;
@@ -113,11 +104,11 @@ bool CreateLink(const std::wstring& Target, const std::wstring& WorkDir, std::ws
 }
 
 void DeleteShortCut(const std::wstring& Path) {
-  Logged(L"DeleteShortCut:删除快捷方式" + Path + L"\r\n", [&] { DeleteFileW(Path.c_str()); });
+  InstallLogGuard(L"DeleteShortCut:删除快捷方式" + Path + L"\r\n", [&] { DeleteFileW(Path.c_str()); });
 }
 
 void UnSetApplicationAutoRun(const std::wstring& Name) {
-  Logged(L"UnSetApplicationAutoRun:取消随开机自动启动\r\n", [&] {
+  InstallLogGuard(L"UnSetApplicationAutoRun:取消随开机自动启动\r\n", [&] {
     TRegistry reg;
     if (!reg.OpenKey(RunKey, true)) {
       WriteInstallLog(NoRegistryAccessText);
@@ -128,8 +119,8 @@ void UnSetApplicationAutoRun(const std::wstring& Name) {
 }
 
 void RunProgram(const std::wstring& File) {
-  Logged(L"ShellExecute:运行程序" + File + L"\r\n",
-         [&] { ShellExecuteW(nullptr, nullptr, File.c_str(), nullptr, nullptr, SW_SHOW); });
+  InstallLogGuard(L"ShellExecute:运行程序" + File + L"\r\n",
+                  [&] { ShellExecuteW(nullptr, nullptr, File.c_str(), nullptr, nullptr, SW_SHOW); });
 }
 
 namespace {
@@ -184,7 +175,7 @@ bool SelectFolder(const std::wstring& Title, std::wstring& Folder) {
 }
 
 void GetProgramFilesDir(std::wstring& Folder) {
-  Logged(L"GetProgramFilesDir:获取默认程序安装目录\r\n", [&] {
+  InstallLogGuard(L"GetProgramFilesDir:获取默认程序安装目录\r\n", [&] {
     TRegistry reg;
     if (!reg.OpenKey(CurrentVersionKey, false)) {
       WriteInstallLog(NoRegistryAccessText);
