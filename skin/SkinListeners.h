@@ -6,13 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace qelvane {
+#include "winbase/Messages.h"
 
-// Message numbers the skinned forms register with.
-constexpr UINT ChangeSkinFileMessage = WM_USER + 8001;                  // 9025
-constexpr UINT ChangeSkinBackGroundColorMessage = WM_USER + 8002;       // 9026
-constexpr UINT ChangeSkinBackGroundFileMessage = WM_USER + 8003;        // 9027
-constexpr UINT ChangeSkinBackGroundCustomColorMessage = WM_USER + 8004; // 9028
+namespace qelvane {
 
 struct TSkinListenerItem {
   HWND ListenerWindow = nullptr;

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/gfx/Anchors.h"
 #include "core/gfx/Geometry.h"
 #include "core/text/TextConvert.h"
 #include "skin/ButtonStyles.h"
@@ -29,10 +30,6 @@
 #include "skin/ZoneViewStyles.h"
 
 namespace qelvane {
-
-// Anchors of a control, as a set of bits.
-enum TAnchorKind : uint8_t { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
-using TAnchors = uint8_t;
 
 // A control's placement read from a skin node: left, top, width and height
 // (kept in a margin record: left, top, right = width, bottom = height) and

@@ -1,0 +1,156 @@
+#include "ui/Application.h"
+
+#include "ui/Form.h"
+#include "ui/Timer.h"
+#include "winbase/Messages.h"
+
+namespace qelvane {
+
+TApplication& Application() {
+  static TApplication app;
+  return app;
+}
+
+TApplication::TApplication() : TComponent(nullptr) {}
+
+TApplication::~TApplication() {
+  // Forms go first (they are owned components), then the window.
+  while (ComponentCount() > 0)
+    FreeComponent(Component(ComponentCount() - 1));
+  if (FHandle) DestroyWindow(FHandle);
+}
+
+HWND TApplication::Handle() {
+  if (!FHandle) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &TApplication::ToolkitWndProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"QelvaneApplication";
+    RegisterClassExW(&wc);
+    // A hidden tool window: it owns popups and never shows on the taskbar.
+    FHandle = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              wc.hInstance, nullptr);
+  }
+  return FHandle;
+}
+
+LRESULT CALLBACK TApplication::ToolkitWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  TApplication& app = Application();
+  try {
+    switch (Msg) {
+    case WM_TIMER: {
+      auto it = app.FTimers.find(WParam);
+      if (it != app.FTimers.end()) it->second->Fire();
+      return 0;
+    }
+    case CM_RELEASE: {
+      auto* form = reinterpret_cast<TCustomForm*>(WParam);
+      if (!app.IsLiveForm(form)) return 0;
+      if (form->FHandlerDepth > 0) {
+        form->FReleasePending = true; // freed when its handlers have returned
+        return 0;
+      }
+      if (TComponent* owner = form->Owner()) owner->FreeComponent(form);
+      return 0;
+    }
+    default:
+      break;
+    }
+  } catch (const std::exception& e) {
+    app.HandleException(e);
+    return 0;
+  }
+  return DefWindowProcW(Wnd, Msg, WParam, LParam);
+}
+
+void TApplication::PostToolkitMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  PostMessageW(Handle(), Msg, WParam, LParam);
+}
+
+void TApplication::FormDestroyed(TCustomForm* AForm) {
+  FForms.erase(AForm);
+  if (FMainForm == AForm) FMainForm = nullptr;
+}
+
+UINT_PTR TApplication::StartTimer(TTimer* ATimer, UINT AInterval) {
+  const UINT_PTR id = FNextTimerId++;
+  if (!SetTimer(Handle(), id, AInterval, nullptr)) return 0;
+  FTimers[id] = ATimer;
+  return id;
+}
+
+void TApplication::StopTimer(UINT_PTR AId) {
+  if (FHandle) KillTimer(FHandle, AId);
+  FTimers.erase(AId);
+  // A WM_TIMER already queued finds no timer and is ignored.
+}
+
+void TApplication::HandleException(const std::exception& AError) {
+  if (OnException) {
+    try {
+      OnException(AError);
+    } catch (...) {
+      // The handler itself failing must not take the loop down.
+    }
+  }
+}
+
+bool TApplication::PreTranslate(MSG& Msg) {
+  if (Msg.message != WM_KEYDOWN && Msg.message != WM_SYSKEYDOWN && Msg.message != WM_SYSCHAR) return false;
+  // The control the key is for, and its form.
+  TWinControl* c = nullptr;
+  for (HWND w = Msg.hwnd; w && !c; w = GetParent(w))
+    c = TWinControl::FindControl(w);
+  if (!c) return false;
+  TCustomForm* form = c->ParentForm();
+  if (!form) return false;
+  THandlerScope scope(form);
+  try {
+    if (Msg.message == WM_SYSCHAR) return form->DialogChar(static_cast<wchar_t>(Msg.wParam));
+    TShiftState shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+    return form->DialogKey(static_cast<WORD>(Msg.wParam), shift);
+  } catch (const std::exception& e) {
+    HandleException(e);
+    return true;
+  }
+}
+
+void TApplication::Dispatch(MSG& Msg) {
+  if (Msg.message == WM_QUIT) {
+    // A quit request from anywhere ends the main loop, not a modal one.
+    FTerminated = true;
+    return;
+  }
+  if (PreTranslate(Msg)) return;
+  TranslateMessage(&Msg);
+  DispatchMessageW(&Msg);
+}
+
+void TApplication::HandleMessage() {
+  MSG msg;
+  if (GetMessageW(&msg, nullptr, 0, 0) < 0) return;
+  Dispatch(msg);
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    Dispatch(msg);
+}
+
+void TApplication::Run() {
+  while (!FTerminated)
+    HandleMessage();
+}
+
+void TApplication::Terminate() {
+  FTerminated = true;
+  // Wakes a waiting main loop so it sees the request.
+  PostToolkitMessage(CM_WAKEUP, 0, 0);
+}
+
+} // namespace qelvane

@@ -1,0 +1,52 @@
+#include "ui/Image.h"
+
+#include <gdiplus.h>
+
+#include "drawing/DrawingErrors.h"
+#include "drawing/GdiSkinHelper.h"
+
+namespace qelvane {
+
+TImage::TImage(TComponent* AOwner) : TGraphicControl(AOwner) {}
+
+void TImage::SetPicture(const IGPBitmap& Value) {
+  if (Value == FPicture) return;
+  FPicture = Value;
+  Invalidate();
+}
+
+void TImage::LoadFromBytes(std::span<const uint8_t> ABytes) {
+  IGPBitmap b = GdiSkinHelper::TSkinHelper::CreateBitmap(ABytes);
+  if (!b) throw Exception(L"The picture cannot be decoded");
+  SetPicture(b);
+}
+
+void TImage::SetStretch(bool Value) {
+  if (Value == FStretch) return;
+  FStretch = Value;
+  Invalidate();
+}
+
+void TImage::SetTransparent(bool Value) {
+  if (Value == FTransparent) return;
+  FTransparent = Value;
+  Invalidate();
+}
+
+void TImage::Paint() {
+  if (!FTransparent) Canvas().FillRect({0, 0, Width(), Height()}, Color());
+  if (!FPicture) return;
+  Gdiplus::Graphics g(Canvas().Handle());
+  const int32_t w = FPicture->Width(), h = FPicture->Height();
+  Gdiplus::Rect dest(0, 0, w, h);
+  if (FStretch) {
+    dest = Gdiplus::Rect(0, 0, Width(), Height());
+  } else if (Center) {
+    dest = Gdiplus::Rect((Width() - w) / 2, (Height() - h) / 2, w, h);
+  }
+  g.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+  g.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+  g.DrawImage(FPicture->Native(), dest, 0, 0, w, h, Gdiplus::UnitPixel);
+}
+
+} // namespace qelvane
