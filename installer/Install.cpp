@@ -7,6 +7,7 @@
 #include "installer/Profile.h"
 #include "installer/StartupChecks.h"
 #include "skin/SkinStartup.h"
+#include "skinui/HintWindow.h"
 
 using namespace qelvane;
 
@@ -15,6 +16,8 @@ int WINAPI wWinMain(HINSTANCE Instance, HINSTANCE, PWSTR, int) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   // The skin manager loads the embedded skin before any window exists.
   InitSkinEngineAtStartup();
+  // Drawing elements show their hints in the skinned hint window.
+  InstallGDIHintWindows();
 
   if (IsInstallerRunning()) {
     MessageBoxW(nullptr, std::wstring(InstallerRunningText).c_str(), (ProductTag() + L" 安装向导").c_str(),

@@ -73,6 +73,9 @@ public:
   void AlignControls(TControl* AControl, TRect& Rect) override;
   void CMShowingChanged() override;
 
+  // Every paint covers the whole control: no erase before it.
+  bool Opaque() const override { return true; }
+
   // Repaint state, for tests and the pipeline.
   bool FirstPainted() const { return FFirstPainted; }
 

@@ -530,7 +530,7 @@ TPoint TWinControl::ClientOrigin() const {
 }
 
 void TWinControl::Invalidate() {
-  if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+  if (FHandle) InvalidateRect(FHandle, nullptr, Opaque() ? FALSE : TRUE);
 }
 
 void TWinControl::Update() {

@@ -86,8 +86,11 @@ public:
   void SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight) override;
   void SetVisible(bool Value) override;
   bool Showing() const override { return FShowing; }
+  // Invalidates the whole window; an opaque control (one that paints every
+  // pixel itself) is not erased first.
   void Invalidate() override;
   void Update() override;
+  virtual bool Opaque() const { return false; }
   TRect GetClientRect() const override;
   TPoint ClientOrigin() const override;
 
