@@ -1,0 +1,14 @@
+#pragma once
+// The gallery's form: a 562 x 371 skinned form (the wizard's size) holding
+// the skinned controls.
+#include "skinui/SkinForm.h"
+
+namespace qelvane {
+
+class TGalleryForm : public TDefaultSkinForm {
+public:
+  explicit TGalleryForm(TComponent* AOwner);
+  std::wstring_view ClassName() const override { return L"TGalleryForm"; }
+};
+
+} // namespace qelvane
