@@ -8,7 +8,9 @@
 
 namespace qelvane {
 
-TFormShadowFrame::TFormShadowFrame(TComponent* AOwner) : TWinControl(AOwner) { SetVisible(false); }
+TFormShadowFrame::TFormShadowFrame(TComponent* AOwner) : TWinControl(AOwner) {
+  SetVisible(false);
+}
 
 TFormShadowFrame::~TFormShadowFrame() {
   MarkDestroying();
@@ -90,9 +92,9 @@ void TFormShadowFrame::FollowParentForm(const WINDOWPOS& APos) {
   const int32_t x = (APos.flags & SWP_NOMOVE) ? FParentForm->Left() : APos.x;
   const int32_t y = (APos.flags & SWP_NOMOVE) ? FParentForm->Top() : APos.y;
   if (FParentForm->WindowState() != wsMaximized) RebuildBlend();
-  const TGPRect r = NineGrid() ? NineGridShadowRect(x, y, 0, 0, FShadowSizeMargin)
-                               : FourStripShadowRect(x, y, 0, 0, ImageWidth(ShadowLeftBitmap),
-                                                     ImageHeight(ShadowTopBitmap), 0, 0);
+  const TGPRect r =
+      NineGrid() ? NineGridShadowRect(x, y, 0, 0, FShadowSizeMargin)
+                 : FourStripShadowRect(x, y, 0, 0, ImageWidth(ShadowLeftBitmap), ImageHeight(ShadowTopBitmap), 0, 0);
   HWND form = FParentForm->HandleIfAllocated();
   SetWindowPos(Handle(), form, r.X, r.Y, FBlendBmp.Width(), FBlendBmp.Height(), SWP_NOACTIVATE);
   const bool show = FActive && FParentForm->WindowState() == wsNormal && IsWindowVisible(form);
@@ -114,10 +116,10 @@ void TFormShadowFrame::UpdateShadowPosition() {
 void TFormShadowFrame::RebuildBlend() {
   if (!FActive || !FParentForm || !FParentForm->HandleAllocated()) return;
   const int32_t fw = FParentForm->Width(), fh = FParentForm->Height();
-  const TGPRect r = NineGrid() ? NineGridShadowRect(0, 0, fw, fh, FShadowSizeMargin)
-                               : FourStripShadowRect(0, 0, fw, fh, ImageWidth(ShadowLeftBitmap),
-                                                     ImageHeight(ShadowTopBitmap), ImageWidth(ShadowRightBitmap),
-                                                     ImageHeight(ShadowBottomBitmap));
+  const TGPRect r = NineGrid()
+                        ? NineGridShadowRect(0, 0, fw, fh, FShadowSizeMargin)
+                        : FourStripShadowRect(0, 0, fw, fh, ImageWidth(ShadowLeftBitmap), ImageHeight(ShadowTopBitmap),
+                                              ImageWidth(ShadowRightBitmap), ImageHeight(ShadowBottomBitmap));
   if (FBlendBmp.Width() != r.Width || FBlendBmp.Height() != r.Height) {
     FBlendBmp.SetSize(r.Width, r.Height);
     FNeedRebuildBlend = true;

@@ -86,7 +86,9 @@ void TBaseSkinForm::DestroyHandle() {
 
 // --- Skin.
 
-void TBaseSkinForm::LoadFormStyleItem() { FFormStyleItem = SkinMng().SkinFormStyles().FormStyleItem(); }
+void TBaseSkinForm::LoadFormStyleItem() {
+  FFormStyleItem = SkinMng().SkinFormStyles().FormStyleItem();
+}
 
 void TBaseSkinForm::ChangeSkinFile() {
   FSkinLoaded = false;
@@ -231,7 +233,9 @@ void TBaseSkinForm::DrawWindow(Gdiplus::Graphics& Graphics) {
 
 void TBaseSkinForm::DrawCaption(Gdiplus::Graphics&, const TGPRect&) {}
 
-void TBaseSkinForm::DrawChildControls(Gdiplus::Graphics& Graphics) { DrawFormDrawSkinCustomControlList(Graphics); }
+void TBaseSkinForm::DrawChildControls(Gdiplus::Graphics& Graphics) {
+  DrawFormDrawSkinCustomControlList(Graphics);
+}
 
 void TBaseSkinForm::DrawFormDrawSkinCustomControlList(Gdiplus::Graphics& Graphics) {
   SkinGuard(TLogSubject{ClassName(), Name()}, L"DrawFormDrawSkinCustomControlList", [&] {
@@ -258,7 +262,9 @@ void TBaseSkinForm::EraseBkgndWindow(HDC DC) {
   });
 }
 
-void TBaseSkinForm::Paint() { RedrawWindow(FIsFirstShowed, true); }
+void TBaseSkinForm::Paint() {
+  RedrawWindow(FIsFirstShowed, true);
+}
 
 // --- Showing and the shadow.
 
@@ -472,8 +478,8 @@ void TDefaultSkinForm::LoadSkinResource() {
   };
   take(*FMinBtn, s.MinBtnBmp_Normal, s.MinBtnBmp_Hover, s.MinBtnBmp_Down, s.MinBtnBmp_Normal, s.MinBtnBmp_Hover,
        s.MinBtnBmp_Down);
-  take(*FMaxBtn, s.MaxBtnBmp_Normal, s.MaxBtnBmp_Hover, s.MaxBtnBmp_Down, s.RestoreBtnBmp_Normal,
-       s.RestoreBtnBmp_Hover, s.RestoreBtnBmp_Down);
+  take(*FMaxBtn, s.MaxBtnBmp_Normal, s.MaxBtnBmp_Hover, s.MaxBtnBmp_Down, s.RestoreBtnBmp_Normal, s.RestoreBtnBmp_Hover,
+       s.RestoreBtnBmp_Down);
   take(*FCloseBtn, s.CloseBtnBmp_Normal, s.CloseBtnBmp_Hover, s.CloseBtnBmp_Down, s.CloseBtnBmp_Normal,
        s.CloseBtnBmp_Hover, s.CloseBtnBmp_Down);
   FCloseBtnRight = s.CloseBtnRight;
@@ -512,8 +518,7 @@ void TDefaultSkinForm::DrawCaptionInRect(Gdiplus::Graphics& Graphics, const TRec
   DrawCaptionText(Graphics, ARect.Left + FAppCaptionX, ARect.Top + FAppCaptionY, ARect.Right, ARect.Bottom);
 }
 
-void TDefaultSkinForm::DrawCaptionText(Gdiplus::Graphics& Graphics, int32_t ALeft, int32_t ATop, int32_t,
-                                       int32_t) {
+void TDefaultSkinForm::DrawCaptionText(Gdiplus::Graphics& Graphics, int32_t ALeft, int32_t ATop, int32_t, int32_t) {
   TSkinHelper::DrawGDIText(Graphics, *FCaptionText, ALeft, ATop, 0, 0, Caption());
 }
 

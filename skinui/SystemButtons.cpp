@@ -10,7 +10,9 @@ TSkinSystemButton::TSkinSystemButton(TComponent* AOwner) : TFormDrawSkinCustomCo
   OnClick = [this](TObject*) { SysBtnClick(); };
 }
 
-TCustomForm* TSkinSystemButton::Form() const { return dynamic_cast<TCustomForm*>(Parent()); }
+TCustomForm* TSkinSystemButton::Form() const {
+  return dynamic_cast<TCustomForm*>(Parent());
+}
 
 void TSkinSystemButton::CMMouseEnter() {
   TFormDrawSkinCustomControl::CMMouseEnter();

@@ -39,7 +39,7 @@ inline int32_t SkinFormHitTest(int32_t x, int32_t y, int32_t W, int32_t H, bool 
 
 // One system button: its image size and the result (visible, bounds).
 struct TSysButtonPlace {
-  int32_t Width = 0, Height = 0;  // its own image size
+  int32_t Width = 0, Height = 0; // its own image size
   bool Visible = false;
   TGPRect Bounds;
 };
@@ -81,12 +81,14 @@ inline TGPRect NineGridShadowRect(int32_t AFormLeft, int32_t AFormTop, int32_t A
 
 // Four strips: larger by the left/right strips' widths and the top/bottom
 // strips' heights.
-inline TGPRect FourStripShadowRect(int32_t AFormLeft, int32_t AFormTop, int32_t AWidth, int32_t AHeight,
-                                   int32_t ALeftW, int32_t ATopH, int32_t ARightW, int32_t ABottomH) {
+inline TGPRect FourStripShadowRect(int32_t AFormLeft, int32_t AFormTop, int32_t AWidth, int32_t AHeight, int32_t ALeftW,
+                                   int32_t ATopH, int32_t ARightW, int32_t ABottomH) {
   return {AFormLeft - ALeftW, AFormTop - ATopH, ALeftW + AWidth + ARightW, ATopH + AHeight + ABottomH};
 }
 
 // The shadow's fade: 70 more per tick, capped at 255.
-inline int32_t NextShadowAlpha(int32_t AAlpha) { return AAlpha + 70 > 255 ? 255 : AAlpha + 70; }
+inline int32_t NextShadowAlpha(int32_t AAlpha) {
+  return AAlpha + 70 > 255 ? 255 : AAlpha + 70;
+}
 
 } // namespace qelvane

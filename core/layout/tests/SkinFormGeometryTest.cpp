@@ -11,11 +11,11 @@ TEST(SkinFormGeometry, HitTestCornersAreEightPixelsAndEdgesFour) {
     bool Resizable;
     int32_t Expected;
   } cases[] = {
-      {8, 8, true, htTopLeft},        {9, 4, true, htTop},          {4, 9, true, htLeft},
-      {0, 0, true, htTopLeft},        {W - 8, 0, true, htTopRight}, {0, H, true, htBottomLeft},
+      {8, 8, true, htTopLeft},         {9, 4, true, htTop},          {4, 9, true, htLeft},
+      {0, 0, true, htTopLeft},         {W - 8, 0, true, htTopRight}, {0, H, true, htBottomLeft},
       {W, H - 8, true, htBottomRight}, {W - 4, 100, true, htRight},  {100, H - 4, true, htBottom},
-      {5, 100, true, htClient},       {100, 5, true, htClient},     {280, 180, true, htClient},
-      {0, 0, false, htClient},        {W, H, false, htClient},
+      {5, 100, true, htClient},        {100, 5, true, htClient},     {280, 180, true, htClient},
+      {0, 0, false, htClient},         {W, H, false, htClient},
   };
   for (const Case& c : cases)
     EXPECT_EQ(SkinFormHitTest(c.X, c.Y, W, H, c.Resizable), c.Expected) << c.X << "," << c.Y;
@@ -45,7 +45,8 @@ TEST(SkinFormGeometry, ShadowIsLargerByItsMarginsAndFadesInFourTicks) {
   EXPECT_EQ(FourStripShadowRect(200, 100, 100, 80, 4, 5, 6, 7), (TGPRect{196, 95, 110, 92}));
   int a = 0, ticks = 0;
   int seen[4];
-  while (a < 255) seen[ticks++] = a = NextShadowAlpha(a);
+  while (a < 255)
+    seen[ticks++] = a = NextShadowAlpha(a);
   EXPECT_EQ(ticks, 4);
   EXPECT_EQ(seen[0], 70);
   EXPECT_EQ(seen[1], 140);

@@ -1,0 +1,217 @@
+// The skinned form on real windows with the default skin: its buffer holds
+// background, buttons and caption; its own hit test; system buttons through
+// posted mouse input; the shadow follows, hides on minimise and gives the
+// window procedure back; a skin reload recomposes.
+#include <windows.h>
+
+#include <gdiplus.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "drawing/GPBitmap.h"
+#include "skin/SkinMng.h"
+#include "skin/SkinStartup.h"
+#include "skinui/SkinControl.h"
+#include "skinui/SkinForm.h"
+#include "ui/Application.h"
+#include "ui/tests/UiTestSupport.h"
+
+using namespace qelvane;
+using namespace qelvane::test;
+
+namespace {
+
+class TTestSkinForm : public TDefaultSkinForm {
+public:
+  explicit TTestSkinForm(TComponent* AOwner) : TDefaultSkinForm(AOwner) {
+    SetBorderStyle(bsSizeable);
+    SetBounds(120, 100, 400, 300);
+    SetCaption(L"测试");
+  }
+};
+
+struct SkinFormTest : ::testing::Test {
+  static void SetUpTestSuite() { ASSERT_TRUE(SkinMng().Loaded() || InitSkinEngineAtStartup()); }
+  TTestSkinForm* Form = nullptr;
+  void SetUp() override {
+    Form = &Application().CreateForm<TTestSkinForm>();
+    Form->Show();
+    UpdateWindow(Form->Handle());
+    Pump();
+  }
+  void TearDown() override {
+    if (Application().IsLiveForm(Form)) Application().FreeComponent(Form);
+  }
+};
+
+uint32_t Rgb(const TGdiBitmap& B, int x, int y) {
+  return B.Pixels().At(x, y) & 0xFFFFFF;
+}
+
+} // namespace
+
+TEST_F(SkinFormTest, TheBufferHoldsTheBackgroundWithTheButtonsNormalImagesOnIt) {
+  const TGdiBitmap& buffer = Form->BufferBitmap();
+  ASSERT_EQ(buffer.Width(), 400);
+  ASSERT_EQ(buffer.Height(), 300);
+  const TGdiBitmap* background = Form->BackgroundBufferBitmap();
+  ASSERT_NE(background, nullptr);
+  // Away from buttons and caption the buffer is the built background.
+  for (auto [x, y] : {std::pair{200, 150}, {20, 280}, {390, 200}})
+    EXPECT_EQ(Rgb(buffer, x, y), Rgb(*background, x, y)) << x << "," << y;
+
+  // Over the close button: the background with the button's normal image on top.
+  TSysCloseBtn& close = Form->CloseBtn();
+  ASSERT_TRUE(close.Visible());
+  EXPECT_EQ(close.Left(), 400 - 38);
+  IGPBitmap expected = TGPBitmap::Create(close.Width(), close.Height());
+  {
+    auto g = NewGraphics(expected);
+    Gdiplus::Bitmap bk(background->Handle(), nullptr);
+    g->DrawImage(&bk, 0, 0, close.Left(), close.Top(), close.Width(), close.Height(), Gdiplus::UnitPixel);
+    g->DrawImage(close.NormalBitmapNormal->Native(), 0, 0, close.Width(), close.Height());
+  }
+  int differ = 0, compared = 0;
+  for (int y = 0; y < close.Height(); y += 2)
+    for (int x = 0; x < close.Width(); x += 2) {
+      Gdiplus::Color c;
+      expected->Native()->GetPixel(x, y, &c);
+      const uint32_t want = c.GetValue() & 0xFFFFFF, got = Rgb(buffer, close.Left() + x, close.Top() + y);
+      const auto within2 = [](uint32_t a, uint32_t b, int s) {
+        return std::abs(int((a >> s) & 0xFF) - int((b >> s) & 0xFF)) <= 2;
+      };
+      ++compared;
+      if (!(within2(want, got, 0) && within2(want, got, 8) && within2(want, got, 16))) ++differ;
+    }
+  EXPECT_EQ(differ, 0) << "of " << compared;
+}
+
+TEST_F(SkinFormTest, HitTestOfTheLiveWindowResizesAtTheEdgesOnly) {
+  const auto hit = [&](int x, int y) {
+    return SendMessageW(Form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(Form->Left() + x, Form->Top() + y));
+  };
+  EXPECT_EQ(hit(4, 100), HTLEFT);
+  EXPECT_EQ(hit(8, 8), HTTOPLEFT);
+  EXPECT_EQ(hit(200, 150), HTCLIENT);
+  EXPECT_EQ(hit(399, 299), HTBOTTOMRIGHT);
+  Form->SetBorderStyle(bsSingle);
+  EXPECT_EQ(hit(4, 100), HTCLIENT);
+}
+
+TEST_F(SkinFormTest, SystemButtonsHoverAndMaximiseThroughPostedInput) {
+  TSysMaxBtn& max = Form->MaxBtn();
+  const int x = max.Left() + max.Width() / 2, y = max.Top() + max.Height() / 2;
+  MoveTo(*Form, x, y);
+  EXPECT_TRUE(max.MouseInClient());
+  ClickAt(*Form, x, y);
+  EXPECT_EQ(Form->WindowState(), wsMaximized);
+  EXPECT_TRUE(max.Clicked()); // now shows the restore images
+  const TSysMaxBtn& moved = Form->MaxBtn();
+  ClickAt(*Form, moved.Left() + 5, moved.Top() + 5);
+  EXPECT_EQ(Form->WindowState(), wsNormal);
+  EXPECT_FALSE(max.Clicked());
+}
+
+TEST_F(SkinFormTest, TheCloseButtonClosesTheForm) {
+  Application().SetMainForm(nullptr);
+  TSysCloseBtn& close = Form->CloseBtn();
+  ClickAt(*Form, close.Left() + 5, close.Top() + 5);
+  EXPECT_FALSE(Form->Visible());
+}
+
+namespace {
+class TCountingShadow : public TFormShadowFrame {
+public:
+  using TFormShadowFrame::TFormShadowFrame;
+  int Hooked = 0;
+
+protected:
+  void ParentFormWndProc(TMessage& m) override {
+    Hooked += m.Msg == WM_NULL;
+    TFormShadowFrame::ParentFormWndProc(m);
+  }
+};
+} // namespace
+
+TEST_F(SkinFormTest, TheShadowHidesWhenMinimisedAndGivesTheWindowProcedureBack) {
+  // The skin's shadow is on: the form's frame follows and fades in.
+  TFormShadowFrame* shadow = Form->ShadowFrame();
+  ASSERT_TRUE(shadow->Active());
+  for (int i = 0; i < 6; ++i) {
+    Sleep(220);
+    Application().ProcessMessages();
+  }
+  EXPECT_EQ(shadow->ShowAlpha(), 255);
+  EXPECT_TRUE(IsWindowVisible(shadow->Handle()));
+  EXPECT_EQ(shadow->BlendBitmap().Width(), 400 + 6);
+  EXPECT_EQ(shadow->BlendBitmap().Height(), 300 + 8);
+  RECT r;
+  GetWindowRect(shadow->Handle(), &r);
+  EXPECT_EQ(r.left, Form->Left() - 3);
+  EXPECT_EQ(r.top, Form->Top() - 3);
+
+  Form->SetWindowState(wsMinimized);
+  Pump();
+  EXPECT_FALSE(IsWindowVisible(shadow->Handle()));
+  Form->SetWindowState(wsNormal);
+  Pump();
+  EXPECT_TRUE(IsWindowVisible(shadow->Handle()));
+
+  // A second frame on the same form chains and restores exactly.
+  int custom = 0;
+  Form->SetEnabledShadow(false);
+  TWndMethod original = Form->WindowProc;
+  Form->WindowProc = [&](TMessage& m) {
+    custom += m.Msg == WM_NULL;
+    original(m);
+  };
+  auto& counting = TComponent::Create<TCountingShadow>(*Form);
+  counting.SetParentForm(Form);
+  SendMessageW(Form->Handle(), WM_NULL, 0, 0);
+  EXPECT_EQ(counting.Hooked, 1);
+  EXPECT_EQ(custom, 1);
+  counting.SetParentForm(nullptr);
+  SendMessageW(Form->Handle(), WM_NULL, 0, 0);
+  EXPECT_EQ(counting.Hooked, 1); // unhooked
+  EXPECT_EQ(custom, 2);          // the procedure it replaced is back
+  Form->WindowProc = original;
+}
+
+namespace {
+class TCountingControl : public TSkinCustomControl {
+public:
+  using TSkinCustomControl::TSkinCustomControl;
+  int Composed = 0;
+
+protected:
+  bool IsNeedRepaintSelfImage() override {
+    const bool need = TSkinCustomControl::IsNeedRepaintSelfImage();
+    Composed += need;
+    return need;
+  }
+};
+} // namespace
+
+TEST_F(SkinFormTest, ASkinReloadRecomposesTheFormAndEveryControl) {
+  auto& a = TComponent::Create<TCountingControl>(*Form);
+  a.SetBounds(20, 60, 100, 40);
+  a.SetParent(Form);
+  auto& b = TComponent::Create<TCountingControl>(*Form);
+  b.SetBounds(10, 5, 50, 20);
+  b.SetParent(&a);
+  UpdateWindow(Form->Handle());
+  Pump();
+  const int builds = Form->BackgroundBuilds(), ca = a.Composed, cb = b.Composed;
+  ASSERT_TRUE(SkinMng().ChangeSkinRes(L"SKIN", true));
+  Pump();
+  EXPECT_GT(Form->BackgroundBuilds(), builds);
+  EXPECT_GT(a.Composed, ca);
+  EXPECT_GT(b.Composed, cb);
+  // And a repaint with nothing changed rebuilds nothing.
+  const int settled = Form->BackgroundBuilds(), sa = a.Composed;
+  a.Invalidate();
+  UpdateWindow(a.Handle());
+  EXPECT_EQ(a.Composed, sa);
+  EXPECT_EQ(Form->BackgroundBuilds(), settled);
+}
