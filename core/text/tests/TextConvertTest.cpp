@@ -68,7 +68,7 @@ TEST(TextConvert, BrokenUtf8IsRefused) {
       {"\xF0\x90\x80", "truncated UTF-8 text"},
       {"\xE4\xB8x", "invalid UTF-8 text"}, // a character where a continuation byte belongs
       {"\x80", "invalid UTF-8 text"},
-      {"\xF8\x88\x80\x80\x80", "invalid UTF-8 text"},
+      {"\xF8\x88\x80\x80", "invalid UTF-8 text"},
   };
   for (const TCase& c : cases)
     EXPECT_EQ(ErrorText(c.Utf8), c.Error) << Hex(c.Utf8);
