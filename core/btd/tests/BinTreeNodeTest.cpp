@@ -119,6 +119,8 @@ TEST(BinTreeNode, TextNodes) {
   ansi.SetData("abc");
   EXPECT_EQ(ansi.ValueBytes(), Bytes({'a', 'b', 'c', 0}));
   EXPECT_EQ(ansi.Data(), "abc");
+  ansi.WriteBuffer(nullptr, 0);
+  EXPECT_EQ(ansi.Data(), "abc") << "a count of 0 keeps the text";
 
   // Stored bytes without a terminator read up to the end of the buffer.
   wide.WriteBuffer("x\0y\0z", 5);

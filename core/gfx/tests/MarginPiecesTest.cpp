@@ -18,13 +18,25 @@ TEST(MarginPieces, ThirtySquareIntoHundredByFiftyInDrawingOrder) {
   }
 }
 
+// Four different margins, so a piece that takes one margin for another shows:
+// a 20 x 16 image with left 3, top 2, right 4, bottom 5 into (5, 7, 60, 40).
 TEST(MarginPieces, OffsetDestinationAndUnequalMargins) {
   auto p = MarginPieces({5, 7, 60, 40}, 20, 16, {3, 2, 4, 5});
-  EXPECT_EQ(p[piRightTop].Src, (TGPRect{16, 0, 4, 2}));
-  EXPECT_EQ(p[piRightTop].Dst, (TGPRect{61, 7, 4, 2}));
-  EXPECT_EQ(p[piLeftBottom].Dst, (TGPRect{5, 42, 3, 5}));
-  EXPECT_EQ(p[piCentre].Src, (TGPRect{3, 2, 13, 9}));
-  EXPECT_EQ(p[piCentre].Dst, (TGPRect{8, 9, 53, 33}));
+  const TImagePiece expected[9] = {
+      {{0, 0, 3, 2}, {5, 7, 3, 2}},     // top-left
+      {{16, 0, 4, 2}, {61, 7, 4, 2}},   // top-right
+      {{0, 11, 3, 5}, {5, 42, 3, 5}},   // bottom-left
+      {{16, 11, 4, 5}, {61, 42, 4, 5}}, // bottom-right
+      {{3, 0, 13, 2}, {8, 7, 53, 2}},   // top edge
+      {{3, 11, 13, 5}, {8, 42, 53, 5}}, // bottom edge
+      {{0, 2, 3, 9}, {5, 9, 3, 33}},    // left edge
+      {{16, 2, 4, 9}, {61, 9, 4, 33}},  // right edge
+      {{3, 2, 13, 9}, {8, 9, 53, 33}},  // centre
+  };
+  for (int i = 0; i < 9; ++i) {
+    EXPECT_EQ(p[i].Src, expected[i].Src) << "piece " << i;
+    EXPECT_EQ(p[i].Dst, expected[i].Dst) << "piece " << i;
+  }
 }
 
 TEST(MarginPieces, ClipMarginsShiftSourcesAndShrinkTheImage) {

@@ -34,6 +34,8 @@ TEST(CutOffText, KeepsFittingTextAndShortensWithDots) {
   EXPECT_EQ(CutOffText(u"abcdefgh", 40.f, width), u"abcd...");
   // Wide characters are taken in pairs: 20 fits the limit 24, 40 does not.
   EXPECT_EQ(CutOffText(u"中文字符", 40.f, width), u"中文...");
+  // After a narrow character the pair "中文" (25 with the "a") does not fit.
+  EXPECT_EQ(CutOffText(u"a中文字", 40.f, width), u"a...");
   // Limit 20 is reached exactly by four characters; 19 holds only three.
   EXPECT_EQ(CutOffText(u"aaaaaaaaaa", 36.f, width), u"aaaa...");
   EXPECT_EQ(CutOffText(u"aaaaaaaaaa", 35.f, width), u"aaa...");
@@ -43,6 +45,7 @@ TEST(CutOffText, KeepsFittingTextAndShortensWithDots) {
 TEST(HintRect, WrapsEveryStartedTwoHundredFortyPixels) {
   EXPECT_EQ(HintRect(10, 20, 100, 16), (TRect{10, 20, 120, 36}));
   EXPECT_EQ(HintRect(0, 0, 500, 16), (TRect{0, 0, 240, 48}));
+  EXPECT_EQ(HintRect(0, 0, 470, 16), (TRect{0, 0, 240, 48})); // 480 div 240 + 1 lines, not 480 / 240
   EXPECT_EQ(HintRect(0, 0, 230, 16), (TRect{0, 0, 240, 16}));
 }
 

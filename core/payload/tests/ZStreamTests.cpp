@@ -12,12 +12,14 @@ namespace {
 
 using test::TestBytes;
 
-// Hands out the bytes in reads of a fixed odd size.
+// Hands out the bytes in reads of a fixed size, the first read optionally of
+// another size (0: the same).
 class TTrickleSource : public TByteSource {
 public:
-  TTrickleSource(std::string Data, size_t Step) : FData(std::move(Data)), FStep(Step) {}
+  TTrickleSource(std::string Data, size_t Step, size_t First = 0)
+      : FData(std::move(Data)), FStep(Step), FFirst(First == 0 ? Step : First) {}
   size_t Read(void* buffer, size_t count) override {
-    size_t n = std::min({count, FStep, FData.size() - FPos});
+    size_t n = std::min({count, FPos == 0 ? FFirst : FStep, FData.size() - FPos});
     std::copy_n(FData.data() + FPos, n, static_cast<char*>(buffer));
     FPos += n;
     return n;
@@ -26,11 +28,12 @@ public:
 private:
   std::string FData;
   size_t FStep;
+  size_t FFirst;
   size_t FPos = 0;
 };
 
-std::string Inflate(const std::string& Compressed, size_t Step = 32768) {
-  TTrickleSource source(Compressed, Step);
+std::string Inflate(const std::string& Compressed, size_t Step = 32768, size_t First = 0) {
+  TTrickleSource source(Compressed, Step, First);
   TChunkedMemory out;
   ZDecompressStream(source, out);
   std::string bytes(out.Size(), '\0');
@@ -48,6 +51,50 @@ TEST(ZDecompressStream, InflatesWhatZCompressWrote) {
       std::string z = ZCompress(data, 6);
       EXPECT_EQ(Inflate(z), data);
       EXPECT_EQ(Inflate(z, 1001), data); // short reads from the source
+    }
+  }
+}
+
+// A zlib stream of stored (uncompressed) blocks of up to 65,535 bytes: the
+// output grows byte for byte with the input, so where a read ends in the
+// output is known exactly.
+std::string StoredStream(const std::string& Data) {
+  std::string z = "\x78\x01";
+  size_t at = 0;
+  do {
+    const size_t n = std::min<size_t>(65535, Data.size() - at);
+    z.push_back(at + n == Data.size() ? 1 : 0); // last-block flag, type 0
+    for (size_t v : {n, ~n})
+      z += {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
+    z.append(Data, at, n);
+    at += n;
+  } while (at < Data.size());
+  uLong adler =
+      adler32(adler32(0, nullptr, 0), reinterpret_cast<const Bytef*>(Data.data()), static_cast<uInt>(Data.size()));
+  for (int shift = 24; shift >= 0; shift -= 8)
+    z.push_back(static_cast<char>((adler >> shift) & 0xFF));
+  return z;
+}
+
+// An input chunk that ends exactly where a 32 KiB output window fills leaves
+// zlib nothing to do on the next call (a buffer error), which is not damage.
+// With 7 header bytes before the data, every first read of 7 bytes or more
+// makes the next full read of 32,768 bytes fill the window that starts after
+// it; shorter first reads miss the edge by the header bytes left over. With
+// plain 32 KiB reads, the second read of a 100,000-byte stream ends on the
+// window edge inside the first block.
+TEST(ZDecompressStream, InputEndingExactlyWhereTheWindowFills) {
+  for (size_t size : {size_t{40000}, size_t{100000}}) {
+    const std::string data = TestBytes(size, 9, false);
+    const std::string z = StoredStream(data);
+    for (size_t first :
+         {size_t{1}, size_t{5}, size_t{6}, size_t{7}, size_t{8}, size_t{9}, size_t{4000}, size_t{32768}}) {
+      SCOPED_TRACE(testing::Message() << "size " << size << ", first read " << first);
+      try {
+        EXPECT_EQ(Inflate(z, 32768, first), data);
+      } catch (const EZlibError& e) {
+        ADD_FAILURE() << e.what();
+      }
     }
   }
 }

@@ -48,6 +48,9 @@ protected:
     skin.Add<TGUIDNode100>(u"Values\\Guid", nt100_Guid).SetData(TGUID{1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}});
     skin.Add(u"Values\\Image.png", nt100_Binary).WriteBuffer("\x89PNG", 4);
     skin.Add(u"Values\\Empty.png", nt100_Binary);
+    skin.Add(u"Values\\Zeros.bin", nt100_Binary).WriteBuffer("\0\0\0\0\x01", 5);
+    skin.Add(u"Values\\ZerosA", nt100_AnsiString).WriteBuffer("\0\0\0\0a", 5);
+    skin.Add(u"Values\\ZerosW", nt100_WideString).WriteBuffer("\0\0\0\0a\0", 6);
     skin.Add(u"Values\\Folder\\Inner", nt100_Directory);
     for (auto name : {u"Button", u"DropDownButton", u"PageControlEx"})
       skin.Add(std::u16string(u"ControlStyle\\") + name, 0);
@@ -95,6 +98,9 @@ TEST_F(SkinFileBaseTest, NumbersAndBooleans) {
       {u"Values\\False", true, false},
       {u"Values\\Image.png", true, true}, // an image node: whether it holds data
       {u"Values\\Empty.png", true, false},
+      {u"Values\\Zeros.bin", true, true}, // also when the first four bytes are 0
+      {u"Values\\ZerosA", true, true},
+      {u"Values\\ZerosW", true, true},
       {u"Values\\Int8", true, true},
       {u"Values\\Folder", true, false},
       {u"Values\\Missing", false, true}, // the default

@@ -113,7 +113,8 @@ TEST(FontText, Parse) {
        true,
        true,
        {u"A", 9, fsBold | fsUnderline | fsStrikeOut, 0xDA7003}},
-      {u"\"A\", 9, [bold], [000000]", true, true, {u"A", 9, 0, 0}}, // styles are case-sensitive
+      {u"\"A\", 9, [bold], [000000]", true, true, {u"A", 9, 0, 0}},    // styles are case-sensitive
+      {u"\"A\", 9, [], [00ff00]", true, true, {u"A", 9, 0, 0x00FF00}}, // hexadecimal digits are not
       // Fixed positions: without blanks the first digit of the size and the
       // first letter of the style are cut off.
       {u"\"A\",12,[Bold],[FF]", true, true, {u"A", 2, 0, 0xF}},
