@@ -1,11 +1,14 @@
 // Gallery.exe: the skinned form and controls in each of their states on one
-// window. Started with a form name ("gallery" by default) it shows that
-// form at a fixed place, so that screenshots can be cut around it.
+// window, at a fixed place so that screenshots can be cut around it.
+// "--first-frame" prints the start-up breakdown up to the first painted
+// frame (milliseconds since process start) and ends.
 #include <objbase.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
+#include "bench/startup/StartupClock.h"
 #include "gallery/GalleryForm.h"
 #include "skin/SkinStartup.h"
 #include "skinui/HintWindow.h"
@@ -13,12 +16,25 @@
 
 using namespace qelvane;
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR ACmdLine, int) {
+  const bool firstFrame = std::wstring(ACmdLine).find(L"--first-frame") != std::wstring::npos;
+  const double started = MillisSinceProcessStart();
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   InitSkinEngineAtStartup();
   InstallGDIHintWindows();
+  const double skinLoaded = MillisSinceProcessStart();
   Application().OnException = [](const std::exception& e) { OutputDebugStringA(e.what()); };
   TGalleryForm& form = Application().CreateForm<TGalleryForm>();
+  const double built = MillisSinceProcessStart();
+  if (firstFrame) {
+    form.OnFirstFrame = [&] {
+      const double painted = MillisSinceProcessStart();
+      std::printf("process-start %.1f skin-load %.1f form-build %.1f first-composition %.1f first-frame %.1f\n",
+                  started, skinLoaded - started, built - skinLoaded, painted - built, painted);
+      std::fflush(stdout);
+      Application().Terminate();
+    };
+  }
   form.Show();
   Application().Run();
   CoUninitialize();

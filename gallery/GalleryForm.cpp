@@ -10,4 +10,12 @@ TGalleryForm::TGalleryForm(TComponent* AOwner) : TDefaultSkinForm(AOwner) {
   SetBounds(60, 60, 562, 371);
 }
 
+void TGalleryForm::Paint() {
+  TDefaultSkinForm::Paint();
+  if (FPainted) return;
+  FPainted = true;
+  GdiFlush();
+  if (OnFirstFrame) OnFirstFrame();
+}
+
 } // namespace qelvane

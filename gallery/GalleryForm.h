@@ -1,6 +1,8 @@
 #pragma once
 // The gallery's form: a 562 x 371 skinned form (the wizard's size) holding
 // the skinned controls.
+#include <functional>
+
 #include "skinui/SkinForm.h"
 
 namespace qelvane {
@@ -9,6 +11,14 @@ class TGalleryForm : public TDefaultSkinForm {
 public:
   explicit TGalleryForm(TComponent* AOwner);
   std::wstring_view ClassName() const override { return L"TGalleryForm"; }
+  // Called once, after the first paint of the form.
+  std::function<void()> OnFirstFrame;
+
+protected:
+  void Paint() override;
+
+private:
+  bool FPainted = false;
 };
 
 } // namespace qelvane
