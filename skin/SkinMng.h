@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/gfx/FontDesc.h"
 #include "core/gfx/Geometry.h"
 #include "core/text/TextConvert.h"
 #include "skin/ButtonStyles.h"

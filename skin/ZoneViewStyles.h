@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "core/gfx/FontDesc.h"
 #include "core/gfx/Geometry.h"
 #include "skin/SkinDrawing.h"
 #include "skin/SkinStyleCollection.h"
