@@ -238,9 +238,7 @@ GUID TSkinMng::GetSkinGuidByName(std::wstring_view AName) const {
   return value;
 }
 IGPBitmap TSkinMng::GetSkinImageByName(std::wstring_view AName) const {
-  // This manager's own skin (for the process-wide manager the same file the
-  // skin file's GetSkinImageByName reads).
-  return FSkinFile->FetchSkinImageByName(AName);
+  return FSkinFile->GetSkinImageByName(AName);
 }
 std::vector<std::wstring> TSkinMng::GetSkinNodesByName(std::wstring_view AName) const {
   return FSkinFile->GetSkinNodesByName(AName);
