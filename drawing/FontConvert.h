@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "core/gfx/FontDesc.h"
 #include "core/gfx/Geometry.h"
 
 namespace qelvane {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/gfx/FontDesc.h"
 #include "core/gfx/Geometry.h"
 #include "drawing/GdiObject.h"
 

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <utility>
 
+#include "winbase/Guard.h"
+
 namespace qelvane {
 
 inline constexpr std::wstring_view kSkinEngineLogFile = L"SkinEngine.log";
@@ -38,13 +40,8 @@ void WriteExceptionLog(const TLogSubject& ASubject, const std::exception* AExcep
 // "SkinEngine.log" with the subject and AOperation and swallowed. Anything
 // else passes on. Returns true when the body completed.
 template <class F> bool SkinGuard(const TLogSubject& ASubject, std::wstring_view AOperation, F&& ABody) {
-  try {
-    std::forward<F>(ABody)();
-    return true;
-  } catch (const std::exception& e) {
-    WriteExceptionLog(ASubject, &e, kSkinEngineLogFile, AOperation);
-    return false;
-  }
+  return GuardAndLog(std::forward<F>(ABody),
+                     [&](const std::exception& e) { WriteExceptionLog(ASubject, &e, kSkinEngineLogFile, AOperation); });
 }
 
 // For routines that log neither class nor object.

@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "core/gfx/ColorRules.h"
+#include "core/gfx/FontDesc.h"
 #include "core/gfx/Geometry.h"
 #include "drawing/DrawingTypes.h"
 #include "drawing/GPBitmap.h"

@@ -9,4 +9,8 @@ void WriteInstallLog(std::wstring_view Message) {
   WriteLog(Message, LogFileName);
 }
 
+void SetInstallLogAppExceptionHandler() {
+  SetAppExceptionHandler([](const std::exception& e) { WriteInstallLog(ErrorText(e)); });
+}
+
 } // namespace qelvane

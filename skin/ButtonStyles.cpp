@@ -33,18 +33,7 @@ void TSkinButtonStyleItem::SetFocusedBitmap(const IGPBitmap& Value) {
   SetStateBitmap(FFocusedBitmap, *FFocusedBitmapElement, Value);
 }
 
-void TButtonStyles::LoadButtonStyles() {
-  Clear();
-  SkinGuard(ClassSubject(ClassName()), L"LoadButtonStyles", [&] {
-    const std::wstring path = L"ControlStyle\\" + StyleNodeName();
-    for (const std::wstring& name : Owner().GetSkinNodesByName(path)) {
-      TSkinButtonStyleItem* item = AddStyle(name);
-      LoadButtonStyleItem(item, path + L"\\" + name);
-    }
-  });
-}
-
-void TButtonStyles::LoadButtonStyleItem(TSkinButtonStyleItem* AItem, const std::wstring& AStyleNodeName) {
+void TButtonStyles::LoadStyleItem(TSkinButtonStyleItem* AItem, const std::wstring& AStyleNodeName) {
   SkinGuard(ClassSubject(ClassName()), L"LoadButtonStyleItem", [&] {
     if (!AItem || !Owner().Loaded()) return;
     TSkinMng& mng = Owner();

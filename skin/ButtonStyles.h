@@ -50,12 +50,12 @@ private:
 
 class TButtonStyles : public TSkinStyleCollection<TSkinButtonStyleItem> {
 public:
-  explicit TButtonStyles(TSkinMng& AOwner) : TSkinStyleCollection(AOwner, L"TButtonStyles") {}
-  // Refills the collection: one item per folder under ControlStyle\<node name>,
-  // in document order. A failure is logged; the items loaded before it stay.
-  void LoadButtonStyles();
-  // Fills one item from the style folder at the skin path AStyleNodeName.
-  void LoadButtonStyleItem(TSkinButtonStyleItem* AItem, const std::wstring& AStyleNodeName);
+  // One item per folder under ControlStyle\<node name>; a failure of the
+  // load is logged as "LoadButtonStyles".
+  explicit TButtonStyles(TSkinMng& AOwner)
+      : TSkinStyleCollection(AOwner, L"TButtonStyles", {.LoadOperation = L"LoadButtonStyles"}) {}
+  // The five state images (logged as "LoadButtonStyleItem").
+  void LoadStyleItem(TSkinButtonStyleItem* AItem, const std::wstring& AStyleNodeName) override;
 };
 
 } // namespace qelvane

@@ -39,19 +39,7 @@ void TSkinDropDownButtonStyleItem::SetRightBitmap(TState AState, const IGPBitmap
   if (Value) TSkinHelper::InitGdiImgAdv(*FRightElement[AState], Value, SeparateImageMargin, SeparateImageMargin);
 }
 
-void TDropDownButtonStyles::LoadButtonStyles() {
-  Clear();
-  SkinGuard(ClassSubject(ClassName()), L"LoadButtonStyles", [&] {
-    const std::wstring path = L"ControlStyle\\" + StyleNodeName();
-    for (const std::wstring& name : Owner().GetSkinNodesByName(path)) {
-      TSkinDropDownButtonStyleItem* item = AddStyle(name);
-      LoadButtonStyleItem(item, path + L"\\" + name);
-    }
-  });
-}
-
-void TDropDownButtonStyles::LoadButtonStyleItem(TSkinDropDownButtonStyleItem* AItem,
-                                                const std::wstring& AStyleNodeName) {
+void TDropDownButtonStyles::LoadStyleItem(TSkinDropDownButtonStyleItem* AItem, const std::wstring& AStyleNodeName) {
   using S = TSkinDropDownButtonStyleItem;
   SkinGuard(ClassSubject(ClassName()), L"LoadButtonStyleItem", [&] {
     if (!AItem || !Owner().Loaded()) return;

@@ -49,9 +49,13 @@ private:
 
 class TDropDownButtonStyles : public TSkinStyleCollection<TSkinDropDownButtonStyleItem> {
 public:
-  explicit TDropDownButtonStyles(TSkinMng& AOwner) : TSkinStyleCollection(AOwner, L"TDropDownButtonStyles") {}
-  void LoadButtonStyles();
-  void LoadButtonStyleItem(TSkinDropDownButtonStyleItem* AItem, const std::wstring& AStyleNodeName);
+  // One item per folder under ControlStyle\<node name>; a failure of the
+  // load is logged as "LoadButtonStyles".
+  explicit TDropDownButtonStyles(TSkinMng& AOwner)
+      : TSkinStyleCollection(AOwner, L"TDropDownButtonStyles", {.LoadOperation = L"LoadButtonStyles"}) {}
+  // The drop-down width and the whole or separate images (logged as
+  // "LoadButtonStyleItem").
+  void LoadStyleItem(TSkinDropDownButtonStyleItem* AItem, const std::wstring& AStyleNodeName) override;
 };
 
 } // namespace qelvane

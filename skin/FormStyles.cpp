@@ -8,15 +8,7 @@ TSkinFormStyleItem::TSkinFormStyleItem() : SufferBackGrounds(std::make_unique<TS
 
 TSkinFormStyleItem::~TSkinFormStyleItem() = default;
 
-void TSkinFormStyles::LoadSkinFormStyles() {
-  SkinGuard(ClassSubject(ClassName()), L"LoadSkinFormStyles", [&] {
-    Clear();
-    TSkinFormStyleItem* item = AddStyle(StyleNodeName());
-    LoadSkinFormStyleItem(item, StyleNodeName());
-  });
-}
-
-void TSkinFormStyles::LoadSkinFormStyleItem(TSkinFormStyleItem* AItem, const std::wstring& /*AStyleNodeName*/) {
+void TSkinFormStyles::LoadStyleItem(TSkinFormStyleItem* AItem, const std::wstring& /*AStyleNodeName*/) {
   SkinGuard(ClassSubject(ClassName()), L"LoadSkinFormStyleItem", [&] {
     TSkinMng& mng = Owner();
     if (!AItem || !mng.Loaded()) return;

@@ -39,13 +39,16 @@ struct TSkinFormStyleItem {
 
 class TSkinFormStyles : public TSkinStyleCollection<TSkinFormStyleItem> {
 public:
-  explicit TSkinFormStyles(TSkinMng& AOwner) : TSkinStyleCollection(AOwner, L"TSkinFormStyles") {}
+  // One item named after the node name (a root node); a failure of the load
+  // is logged as "LoadSkinFormStyles".
+  explicit TSkinFormStyles(TSkinMng& AOwner)
+      : TSkinStyleCollection(AOwner, L"TSkinFormStyles",
+                             {.ParentPath = L"", .StylePerFolder = false, .LoadOperation = L"LoadSkinFormStyles"}) {}
   // The one form style, or nothing before a skin is loaded.
   TSkinFormStyleItem* FormStyleItem() const { return StyleList.empty() ? nullptr : StyleList.front().get(); }
-  // Clears and adds one item named after the node name, filled from the skin.
-  void LoadSkinFormStyles();
-  // Fills the item from the fixed paths under SkinForm (AStyleNodeName is not used).
-  void LoadSkinFormStyleItem(TSkinFormStyleItem* AItem, const std::wstring& AStyleNodeName);
+  // Fills the item from the fixed paths under SkinForm (AStyleNodeName is not
+  // used; logged as "LoadSkinFormStyleItem").
+  void LoadStyleItem(TSkinFormStyleItem* AItem, const std::wstring& AStyleNodeName) override;
 };
 
 } // namespace qelvane

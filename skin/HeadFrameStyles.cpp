@@ -25,17 +25,7 @@ void TSkinHeadFrameStyleItem::SetFrameNormal(const IGPBitmap& Value) {
   if (Value) TSkinHelper::InitGdiImgAdv(*FFrameNormalElement, Value, FFrameMargin, FFrameMargin);
 }
 
-void TSkinHeadFrameStyles::LoadSkinHeadFrameStyles() {
-  Clear();
-  const std::wstring path = L"ControlStyle\\" + StyleNodeName();
-  for (const std::wstring& name : Owner().GetSkinNodesByName(path)) {
-    TSkinHeadFrameStyleItem* item = AddStyle(name);
-    LoadSkinHeadFrameStyleItem(item, path + L"\\" + name);
-  }
-}
-
-void TSkinHeadFrameStyles::LoadSkinHeadFrameStyleItem(TSkinHeadFrameStyleItem* AItem,
-                                                      const std::wstring& AStyleNodeName) {
+void TSkinHeadFrameStyles::LoadStyleItem(TSkinHeadFrameStyleItem* AItem, const std::wstring& AStyleNodeName) {
   TSkinMng& mng = Owner();
   if (!AItem || !mng.Loaded()) return;
   AItem->SetFrameActive(mng.GetSkinImageByName(AStyleNodeName + L"\\FrameActive"));

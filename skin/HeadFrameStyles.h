@@ -33,10 +33,10 @@ private:
 
 class TSkinHeadFrameStyles : public TSkinStyleCollection<TSkinHeadFrameStyleItem> {
 public:
-  explicit TSkinHeadFrameStyles(TSkinMng& AOwner) : TSkinStyleCollection(AOwner, L"TSkinHeadFrameStyles") {}
   // One item per folder under ControlStyle\<node name>. Failures reach the caller.
-  void LoadSkinHeadFrameStyles();
-  void LoadSkinHeadFrameStyleItem(TSkinHeadFrameStyleItem* AItem, const std::wstring& AStyleNodeName);
+  explicit TSkinHeadFrameStyles(TSkinMng& AOwner) : TSkinStyleCollection(AOwner, L"TSkinHeadFrameStyles", {}) {}
+  // The two frame images and the frame margin.
+  void LoadStyleItem(TSkinHeadFrameStyleItem* AItem, const std::wstring& AStyleNodeName) override;
 };
 
 } // namespace qelvane

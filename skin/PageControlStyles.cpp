@@ -49,17 +49,7 @@ void TSkinPageControlStyleItem::SetImage(TPageControlImage AImage, const IGPBitm
   if (element && Value) TSkinHelper::InitGdiImgAdv(*element, Value, TabImageMargin, TabImageMargin);
 }
 
-void TSkinPageControlStyles::LoadPageControlStyles() {
-  Clear();
-  const std::wstring path = L"ControlStyle\\PageControlEx\\" + StyleNodeName();
-  for (const std::wstring& name : Owner().GetSkinNodesByName(path)) {
-    TSkinPageControlStyleItem* item = AddStyle(name);
-    LoadPageControlStyleItem(item, path + L"\\" + name);
-  }
-}
-
-void TSkinPageControlStyles::LoadPageControlStyleItem(TSkinPageControlStyleItem* AItem,
-                                                      const std::wstring& AStyleNodeName) {
+void TSkinPageControlStyles::LoadStyleItem(TSkinPageControlStyleItem* AItem, const std::wstring& AStyleNodeName) {
   if (!AItem || !Owner().Loaded()) return;
   for (int i = 0; i < pciCount; ++i)
     AItem->SetImage(TPageControlImage(i), Owner().GetSkinImageByName(AStyleNodeName + L"\\" + Keys[i]));

@@ -71,11 +71,12 @@ private:
 
 class TSkinPageControlStyles : public TSkinStyleCollection<TSkinPageControlStyleItem> {
 public:
-  explicit TSkinPageControlStyles(TSkinMng& AOwner) : TSkinStyleCollection(AOwner, L"TSkinPageControlStyles") {}
-  // Refills from ControlStyle\PageControlEx\<node name>. Failures are not
-  // caught here: they reach the caller.
-  void LoadPageControlStyles();
-  void LoadPageControlStyleItem(TSkinPageControlStyleItem* AItem, const std::wstring& AStyleNodeName);
+  // One item per folder under ControlStyle\PageControlEx\<node name>.
+  // Failures are not caught here: they reach the caller.
+  explicit TSkinPageControlStyles(TSkinMng& AOwner)
+      : TSkinStyleCollection(AOwner, L"TSkinPageControlStyles", {.ParentPath = L"ControlStyle\\PageControlEx\\"}) {}
+  // The 21 images, in the order of TPageControlImage.
+  void LoadStyleItem(TSkinPageControlStyleItem* AItem, const std::wstring& AStyleNodeName) override;
 };
 
 } // namespace qelvane

@@ -4,13 +4,7 @@
 
 namespace qelvane {
 
-void TSkinPanelStyles::LoadSkinPanelStyles() {
-  Clear();
-  TSkinPanelStyleItem* item = AddStyle(StyleNodeName());
-  LoadSkinPanelStyleItem(item, L"ControlStyle\\" + StyleNodeName());
-}
-
-void TSkinPanelStyles::LoadSkinPanelStyleItem(TSkinPanelStyleItem* AItem, const std::wstring& AStyleNodeName) {
+void TSkinPanelStyles::LoadStyleItem(TSkinPanelStyleItem* AItem, const std::wstring& AStyleNodeName) {
   if (!AItem || !Owner().Loaded()) return;
   AItem->FormClientPanelBackImage = Owner().GetSkinImageByName(AStyleNodeName + L"\\FormClientPanelBackImage");
 }

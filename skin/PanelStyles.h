@@ -14,11 +14,12 @@ struct TSkinPanelStyleItem {
 
 class TSkinPanelStyles : public TSkinStyleCollection<TSkinPanelStyleItem> {
 public:
-  explicit TSkinPanelStyles(TSkinMng& AOwner) : TSkinStyleCollection(AOwner, L"TSkinPanelStyles") {}
-  // Clears and adds the one item, named after the node name, filled from
+  // The one item, named after the node name, filled from
   // ControlStyle\<node name>. Failures reach the caller.
-  void LoadSkinPanelStyles();
-  void LoadSkinPanelStyleItem(TSkinPanelStyleItem* AItem, const std::wstring& AStyleNodeName);
+  explicit TSkinPanelStyles(TSkinMng& AOwner)
+      : TSkinStyleCollection(AOwner, L"TSkinPanelStyles", {.StylePerFolder = false}) {}
+  // The client panel's background image.
+  void LoadStyleItem(TSkinPanelStyleItem* AItem, const std::wstring& AStyleNodeName) override;
 };
 
 } // namespace qelvane

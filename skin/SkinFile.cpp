@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "core/text/TextConvert.h"
-#include "skin/SkinMng.h"
 #include "winbase/Handles.h"
 
 namespace qelvane {
@@ -138,7 +137,7 @@ std::span<const uint8_t> TSkinFile::NodeBytes(std::wstring_view AName) const {
 }
 
 IGPBitmap TSkinFile::GetSkinImageByName(std::wstring_view AName) const {
-  return SkinMng().SkinFile().FetchSkinImageByName(AName);
+  return (FImageSource ? *FImageSource : *this).FetchSkinImageByName(AName);
 }
 
 IGPBitmap TSkinFile::FetchSkinImageByName(std::wstring_view AName) const {

@@ -52,11 +52,15 @@ public:
   std::vector<std::wstring> GetSkinNodesByName(std::wstring_view AName) const;
 
   // The image node at the path decoded into a 32 bpp ARGB bitmap, read from
-  // the process-wide manager's skin file; nothing for a missing or empty node
-  // or bytes that do not decode (the decoder logs those).
+  // the image source (below); nothing for a missing or empty node or bytes
+  // that do not decode (the decoder logs those).
   IGPBitmap GetSkinImageByName(std::wstring_view AName) const;
   // The same, read from this file's own document.
   IGPBitmap FetchSkinImageByName(std::wstring_view AName) const;
+  // The skin file GetSkinImageByName reads instead of this one, for a file
+  // that reads its images through the skin in use elsewhere; nullptr (the
+  // default, and what the manager's own file has) reads this file.
+  void SetImageSource(const TSkinFile* ASource) { FImageSource = ASource; }
 
   // Number of images decoded by all skin files of the process so far.
   static uint64_t ImageDecodeCount();
@@ -68,6 +72,8 @@ private:
   // Replaces the document by the one in the bytes, only when they hold one.
   void LoadDocument(const void* ABytes, size_t ACount);
   std::span<const uint8_t> NodeBytes(std::wstring_view AName) const;
+
+  const TSkinFile* FImageSource = nullptr;
 };
 
 } // namespace qelvane

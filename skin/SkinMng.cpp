@@ -33,34 +33,32 @@ TSkinMng& SkinMng() {
   return manager;
 }
 
+template <class T> T* TSkinMng::AddStyleCollection(const wchar_t* AStyleNodeName) {
+  auto collection = std::make_unique<T>(*this);
+  collection->SetStyleNodeName(AStyleNodeName);
+  T* result = collection.get();
+  FStyleCollections.push_back(std::move(collection));
+  return result;
+}
+
 TSkinMng::TSkinMng() {
   SkinGuard(ClassSubject(MngClass), L"Create", [&] {
     FSkinFont.Name = FromWide(DefaultSkinFontName());
     FSkinFont.Size = DefaultSkinFontSize();
     FSkinFile = std::make_unique<TSkinFile>();
     FUserSkinConfig = std::make_unique<TUserSkinConfig>(*this);
-    FSkinButtonStyles = std::make_unique<TButtonStyles>(*this);
-    FSkinBitButtonStyles = std::make_unique<TButtonStyles>(*this);
-    FSkinSpeedButtonStyles = std::make_unique<TButtonStyles>(*this);
-    FSkinDropDownButtonStyles = std::make_unique<TDropDownButtonStyles>(*this);
-    FHorzPageControlStyles = std::make_unique<TSkinPageControlStyles>(*this);
-    FSkinFormStyles = std::make_unique<TSkinFormStyles>(*this);
-    FSkinZoneViewStyles = std::make_unique<TSkinZoneViewStyles>(*this);
-    FSkinZoneViewItems = std::make_unique<TSkinZoneViewScrollBarStyles>(*this);
-    FSkinPanelStyles = std::make_unique<TSkinPanelStyles>(*this);
-    FSkinHeadFrameStyles = std::make_unique<TSkinHeadFrameStyles>(*this);
+    // The one list of the collections: this order is the load order.
+    FSkinButtonStyles = AddStyleCollection<TButtonStyles>(L"Button");
+    FSkinBitButtonStyles = AddStyleCollection<TButtonStyles>(L"BitButton");
+    FSkinSpeedButtonStyles = AddStyleCollection<TButtonStyles>(L"SpeedButton");
+    FSkinDropDownButtonStyles = AddStyleCollection<TDropDownButtonStyles>(L"DropDownButton");
+    FHorzPageControlStyles = AddStyleCollection<TSkinPageControlStyles>(L"Horizontal");
+    FSkinFormStyles = AddStyleCollection<TSkinFormStyles>(L"SkinForm");
+    FSkinZoneViewStyles = AddStyleCollection<TSkinZoneViewStyles>(L"ZoneViewStyle");
+    FSkinZoneViewItems = AddStyleCollection<TSkinZoneViewScrollBarStyles>(L"ZoneViewScrollBar");
+    FSkinPanelStyles = AddStyleCollection<TSkinPanelStyles>(L"Panel");
+    FSkinHeadFrameStyles = AddStyleCollection<TSkinHeadFrameStyles>(L"HeadFrame");
     FPopupMenuSkin = std::make_unique<TPopupMenuSkin>();
-
-    FSkinButtonStyles->SetStyleNodeName(L"Button");
-    FSkinBitButtonStyles->SetStyleNodeName(L"BitButton");
-    FSkinSpeedButtonStyles->SetStyleNodeName(L"SpeedButton");
-    FSkinDropDownButtonStyles->SetStyleNodeName(L"DropDownButton");
-    FHorzPageControlStyles->SetStyleNodeName(L"Horizontal");
-    FSkinFormStyles->SetStyleNodeName(L"SkinForm");
-    FSkinZoneViewStyles->SetStyleNodeName(L"ZoneViewStyle");
-    FSkinZoneViewItems->SetStyleNodeName(L"ZoneViewScrollBar");
-    FSkinPanelStyles->SetStyleNodeName(L"Panel");
-    FSkinHeadFrameStyles->SetStyleNodeName(L"HeadFrame");
   });
 }
 
@@ -69,16 +67,7 @@ TSkinMng::~TSkinMng() {
     // Items first: the in-use item may be one of the configuration's.
     FUserSkinConfig.reset();
     FSkinFile.reset();
-    FSkinButtonStyles.reset();
-    FSkinBitButtonStyles.reset();
-    FSkinSpeedButtonStyles.reset();
-    FSkinDropDownButtonStyles.reset();
-    FHorzPageControlStyles.reset();
-    FSkinFormStyles.reset();
-    FSkinZoneViewStyles.reset();
-    FSkinZoneViewItems.reset();
-    FSkinPanelStyles.reset();
-    FSkinHeadFrameStyles.reset();
+    FStyleCollections.clear();
     FPopupMenuSkin.reset();
   });
 }
@@ -112,16 +101,8 @@ void TSkinMng::SkinLoaded() {
 }
 
 void TSkinMng::LoadAllSkinStyles() {
-  FSkinButtonStyles->LoadButtonStyles();
-  FSkinBitButtonStyles->LoadButtonStyles();
-  FSkinSpeedButtonStyles->LoadButtonStyles();
-  FSkinDropDownButtonStyles->LoadButtonStyles();
-  FHorzPageControlStyles->LoadPageControlStyles();
-  FSkinFormStyles->LoadSkinFormStyles();
-  FSkinZoneViewStyles->LoadSkinZoneViewStyles();
-  FSkinZoneViewItems->LoadSkinZoneViewItems();
-  FSkinPanelStyles->LoadSkinPanelStyles();
-  FSkinHeadFrameStyles->LoadSkinHeadFrameStyles();
+  for (const auto& collection : FStyleCollections)
+    collection->LoadStyles();
   LoadPopupMenuSkin();
 }
 
@@ -238,9 +219,7 @@ GUID TSkinMng::GetSkinGuidByName(std::wstring_view AName) const {
   return value;
 }
 IGPBitmap TSkinMng::GetSkinImageByName(std::wstring_view AName) const {
-  // This manager's own skin (for the process-wide manager the same file the
-  // skin file's GetSkinImageByName reads).
-  return FSkinFile->FetchSkinImageByName(AName);
+  return FSkinFile->GetSkinImageByName(AName);
 }
 std::vector<std::wstring> TSkinMng::GetSkinNodesByName(std::wstring_view AName) const {
   return FSkinFile->GetSkinNodesByName(AName);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/gfx/Anchors.h"
+#include "core/gfx/FontDesc.h"
 #include "core/gfx/Geometry.h"
 #include "core/text/TextConvert.h"
 #include "skin/ButtonStyles.h"
@@ -141,6 +142,8 @@ public:
 private:
   // Refills every collection and the popup-menu settings from the loaded skin.
   void LoadAllSkinStyles();
+  // Makes a collection with its node name and appends it to the collections.
+  template <class T> T* AddStyleCollection(const wchar_t* AStyleNodeName);
   void LoadPopupMenuSkin();
   // Everything that follows a successful load.
   void SkinLoaded();
@@ -150,16 +153,18 @@ private:
   std::unique_ptr<TSkinFile> FSkinFile;
   std::unique_ptr<TUserSkinConfig> FUserSkinConfig;
   TSkinListeners FSkinListeners;
-  std::unique_ptr<TButtonStyles> FSkinButtonStyles;
-  std::unique_ptr<TButtonStyles> FSkinBitButtonStyles;
-  std::unique_ptr<TButtonStyles> FSkinSpeedButtonStyles;
-  std::unique_ptr<TDropDownButtonStyles> FSkinDropDownButtonStyles;
-  std::unique_ptr<TSkinPageControlStyles> FHorzPageControlStyles;
-  std::unique_ptr<TSkinFormStyles> FSkinFormStyles;
-  std::unique_ptr<TSkinZoneViewStyles> FSkinZoneViewStyles;
-  std::unique_ptr<TSkinZoneViewScrollBarStyles> FSkinZoneViewItems;
-  std::unique_ptr<TSkinPanelStyles> FSkinPanelStyles;
-  std::unique_ptr<TSkinHeadFrameStyles> FSkinHeadFrameStyles;
+  // Every style collection, in load order; the fields below point into it.
+  std::vector<std::unique_ptr<TSkinStyleCollectionBase>> FStyleCollections;
+  TButtonStyles* FSkinButtonStyles = nullptr;
+  TButtonStyles* FSkinBitButtonStyles = nullptr;
+  TButtonStyles* FSkinSpeedButtonStyles = nullptr;
+  TDropDownButtonStyles* FSkinDropDownButtonStyles = nullptr;
+  TSkinPageControlStyles* FHorzPageControlStyles = nullptr;
+  TSkinFormStyles* FSkinFormStyles = nullptr;
+  TSkinZoneViewStyles* FSkinZoneViewStyles = nullptr;
+  TSkinZoneViewScrollBarStyles* FSkinZoneViewItems = nullptr;
+  TSkinPanelStyles* FSkinPanelStyles = nullptr;
+  TSkinHeadFrameStyles* FSkinHeadFrameStyles = nullptr;
   std::unique_ptr<TPopupMenuSkin> FPopupMenuSkin;
   bool FIsPrepareBuildBackGndImage = true;
   // Where the skin in use came from.

@@ -4,19 +4,8 @@
 
 namespace qelvane {
 
-void TSkinZoneViewScrollBarStyles::LoadSkinZoneViewItems() {
-  Clear();
-  SkinGuard(ClassSubject(ClassName()), L"LoadSkinZoneViewItem", [&] {
-    const std::wstring path = L"ControlStyle\\" + StyleNodeName();
-    for (const std::wstring& name : Owner().GetSkinNodesByName(path)) {
-      TSkinZoneViewScrollBarItem* item = AddStyle(name);
-      LoadSkinZoneViewItem(item, path + L"\\" + name);
-    }
-  });
-}
-
-void TSkinZoneViewScrollBarStyles::LoadSkinZoneViewItem(TSkinZoneViewScrollBarItem* AItem,
-                                                        const std::wstring& AStyleNodeName) {
+void TSkinZoneViewScrollBarStyles::LoadStyleItem(TSkinZoneViewScrollBarItem* AItem,
+                                                 const std::wstring& AStyleNodeName) {
   SkinGuard(ClassSubject(ClassName()), L"LoadSkinZoneViewItem", [&] {
     TSkinMng& mng = Owner();
     if (!AItem || !mng.Loaded()) return;

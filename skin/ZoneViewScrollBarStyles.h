@@ -15,11 +15,12 @@ struct TSkinZoneViewScrollBarItem {
 
 class TSkinZoneViewScrollBarStyles : public TSkinStyleCollection<TSkinZoneViewScrollBarItem> {
 public:
+  // One item per folder under ControlStyle\<node name>; a failure of the
+  // load is logged as "LoadSkinZoneViewItem".
   explicit TSkinZoneViewScrollBarStyles(TSkinMng& AOwner)
-      : TSkinStyleCollection(AOwner, L"TSkinZoneViewScrollBarStyles") {}
-  // One item per folder under ControlStyle\<node name>.
-  void LoadSkinZoneViewItems();
-  void LoadSkinZoneViewItem(TSkinZoneViewScrollBarItem* AItem, const std::wstring& AStyleNodeName);
+      : TSkinStyleCollection(AOwner, L"TSkinZoneViewScrollBarStyles", {.LoadOperation = L"LoadSkinZoneViewItem"}) {}
+  // The six button images (logged as "LoadSkinZoneViewItem").
+  void LoadStyleItem(TSkinZoneViewScrollBarItem* AItem, const std::wstring& AStyleNodeName) override;
 };
 
 } // namespace qelvane

@@ -36,18 +36,7 @@ void TSkinZoneViewStyleItem::SetImage(IGPBitmap& AField, TGDIIMGADV& AElement, c
   if (Value) TSkinHelper::InitGdiImgAdv(AElement, Value, ZoneImageMargin, ZoneImageMargin);
 }
 
-void TSkinZoneViewStyles::LoadSkinZoneViewStyles() {
-  Clear();
-  SkinGuard(ClassSubject(ClassName()), L"LoadSkinZoneViewStyleItem", [&] {
-    const std::wstring path = L"ControlStyle\\" + StyleNodeName();
-    for (const std::wstring& name : Owner().GetSkinNodesByName(path)) {
-      TSkinZoneViewStyleItem* item = AddStyle(name);
-      LoadSkinZoneViewStyleItem(item, path + L"\\" + name);
-    }
-  });
-}
-
-void TSkinZoneViewStyles::LoadSkinZoneViewStyleItem(TSkinZoneViewStyleItem* AItem, const std::wstring& AStyleNodeName) {
+void TSkinZoneViewStyles::LoadStyleItem(TSkinZoneViewStyleItem* AItem, const std::wstring& AStyleNodeName) {
   SkinGuard(ClassSubject(ClassName()), L"LoadSkinZoneViewStyleItem", [&] {
     TSkinMng& mng = Owner();
     if (!AItem || !mng.Loaded()) return;

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "core/gfx/FontDesc.h"
 #include "core/gfx/Geometry.h"
 #include "skin/SkinDrawing.h"
 #include "skin/SkinStyleCollection.h"
@@ -62,10 +63,12 @@ private:
 
 class TSkinZoneViewStyles : public TSkinStyleCollection<TSkinZoneViewStyleItem> {
 public:
-  explicit TSkinZoneViewStyles(TSkinMng& AOwner) : TSkinStyleCollection(AOwner, L"TSkinZoneViewStyles") {}
-  // One item per folder under ControlStyle\<node name>.
-  void LoadSkinZoneViewStyles();
-  void LoadSkinZoneViewStyleItem(TSkinZoneViewStyleItem* AItem, const std::wstring& AStyleNodeName);
+  // One item per folder under ControlStyle\<node name>; a failure of the
+  // load is logged as "LoadSkinZoneViewStyleItem".
+  explicit TSkinZoneViewStyles(TSkinMng& AOwner)
+      : TSkinStyleCollection(AOwner, L"TSkinZoneViewStyles", {.LoadOperation = L"LoadSkinZoneViewStyleItem"}) {}
+  // Images, icon offsets and fonts (logged as "LoadSkinZoneViewStyleItem").
+  void LoadStyleItem(TSkinZoneViewStyleItem* AItem, const std::wstring& AStyleNodeName) override;
 };
 
 } // namespace qelvane

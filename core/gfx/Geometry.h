@@ -1,12 +1,8 @@
 #pragma once
 // Portable drawing types shared by the drawing toolkit, the skin readers and
-// the controls: rectangles, stretch modes and colours. Margins (TMargin) and
-// fonts (TSkinFontDesc, the TFontStyle bits) are the skin readers' types.
+// the controls: rectangles, margins, stretch modes and colours. Fonts are in
+// core/gfx/FontDesc.h.
 #include <cstdint>
-#include <string>
-
-#include "core/skinfile/FontText.h"
-#include "core/skinfile/Margin.h"
 
 namespace qelvane {
 
@@ -41,6 +37,16 @@ struct TGPPointF {
   friend bool operator==(const TGPPointF&, const TGPPointF&) = default;
 };
 
+// Widths of the four edges of an image drawn by margins. Declared top first,
+// while the skin's margin text lists left first: assign by name.
+struct TMargin {
+  int32_t TopMargin = 0;
+  int32_t LeftMargin = 0;
+  int32_t RightMargin = 0;
+  int32_t BottomMargin = 0;
+  friend bool operator==(const TMargin&, const TMargin&) = default;
+};
+
 // Edge rectangle: right and bottom are exclusive.
 struct TRect {
   int32_t Left = 0;
@@ -60,10 +66,6 @@ enum TStretchMode : uint8_t {
   smTileBoth = 3,    // repeated both ways at its own size, last row/column cut off
   smAvgColor = 4,    // drawn once, edges faded, rest filled with the edge's average colour
 };
-
-// The window-toolkit font the drawing helpers take: face, size in points,
-// style bits, colour (0x00BBGGRR or a system colour).
-using TFontDesc = TSkinFontDesc;
 
 inline TGPRect MakeGPRect(int32_t x, int32_t y, int32_t w, int32_t h) {
   return {x, y, w, h};

@@ -1,5 +1,7 @@
 #include "core/gfx/MarginPieces.h"
 
+#include <cstddef>
+
 namespace qelvane {
 
 namespace {

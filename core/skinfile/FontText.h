@@ -2,22 +2,11 @@
 // The font text of the skin: "\"宋体\", 12, [], [363636]" (name in quotes,
 // size in points, styles in brackets separated by "|", colour as hexadecimal
 // 0xBBGGRR in brackets), applied to a portable font description.
-#include <cstdint>
-#include <string>
 #include <string_view>
 
+#include "core/gfx/FontDesc.h"
+
 namespace qelvane {
-
-enum TFontStyle : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-using TFontStyles = uint8_t; // a set of TFontStyle bits
-
-struct TSkinFontDesc {
-  std::u16string Name;
-  int32_t Size = 0; // points
-  TFontStyles Style = 0;
-  uint32_t Color = 0; // 0x00BBGGRR: red in the low byte
-  friend bool operator==(const TSkinFontDesc&, const TSkinFontDesc&) = default;
-};
 
 // Applies a font text to AFont, cutting it at fixed positions around its
 // commas, in this order: the name (between the opening and the closing quote

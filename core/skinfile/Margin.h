@@ -1,18 +1,11 @@
 #pragma once
-// Margins of images drawn by margins, and their text form in the skin.
+// The text form of margins in the skin ("left,top,right,bottom").
 #include <cstdint>
 #include <string_view>
 
-namespace qelvane {
+#include "core/gfx/Geometry.h"
 
-// Declared top first, while the text lists left first: assign by name.
-struct TMargin {
-  int32_t TopMargin = 0;
-  int32_t LeftMargin = 0;
-  int32_t RightMargin = 0;
-  int32_t BottomMargin = 0;
-  friend bool operator==(const TMargin&, const TMargin&) = default;
-};
+namespace qelvane {
 
 // Parses a margin text "left,top,right,bottom" (comma text, see
 // SplitCommaText) into the four values. A value without an item keeps what

@@ -105,3 +105,17 @@ TEST(SkinFile, ImagesAreDecodedInto32BitBitmaps) {
   EXPECT_FALSE(file.FetchSkinImageByName(L"Images\\Broken.png"));
   EXPECT_EQ(SkinLogLines().size(), 1u);
 }
+
+TEST(SkinFile, GetSkinImageByNameReadsTheImageSource) {
+  TSkinFile own, source;
+  ASSERT_TRUE(own.LoadSkinFile(SmallSkin(L"skinfile-own.skin", L"O")));
+  ASSERT_TRUE(source.LoadSkinRes(L"SKIN"));
+  // Without a source: this file's own document.
+  EXPECT_TRUE(own.GetSkinImageByName(L"Images\\Red.png"));
+  EXPECT_FALSE(own.GetSkinImageByName(L"ControlStyle\\Button\\0\\Normal.png"));
+  own.SetImageSource(&source);
+  EXPECT_FALSE(own.GetSkinImageByName(L"Images\\Red.png"));
+  EXPECT_TRUE(own.GetSkinImageByName(L"ControlStyle\\Button\\0\\Normal.png"));
+  // The other readers stay with the own document.
+  EXPECT_EQ(own.SkinName(), u"O");
+}

@@ -164,3 +164,67 @@ TEST(StyleCollections, TwoStylesOfOneNameFindTheFirst) {
   EXPECT_TRUE(found->NormalBitmap());
   EXPECT_FALSE(mng.SkinButtonStyles().GetItem(L"X"));
 }
+
+namespace {
+
+struct TProbeItem : TBaseSkinStyleItem {
+  std::wstring Path;
+};
+
+// A collection that records where each item was filled from and fails on
+// the item named AFailOn.
+class TProbeStyles : public TSkinStyleCollection<TProbeItem> {
+public:
+  TProbeStyles(TSkinMng& AOwner, const TStyleLayout& ALayout, std::wstring AFailOn = L"")
+      : TSkinStyleCollection(AOwner, L"TProbeStyles", ALayout), FFailOn(std::move(AFailOn)) {}
+  void LoadStyleItem(TProbeItem* AItem, const std::wstring& AStyleNodeName) override {
+    if (AItem->StyleName() == FFailOn) throw EDrawingError(L"probe");
+    AItem->Path = AStyleNodeName;
+  }
+
+private:
+  std::wstring FFailOn;
+};
+
+std::vector<std::wstring> NamesAndPaths(const TProbeStyles& AStyles) {
+  std::vector<std::wstring> result;
+  for (const auto& item : AStyles.StyleList)
+    result.push_back(item->StyleName() + L"=" + item->Path);
+  return result;
+}
+
+} // namespace
+
+TEST_F(DefaultSkin, TheSharedLoadLoopFollowsTheLayout) {
+  // One style per folder, in document order, refilled on every load.
+  TProbeStyles perFolder(mng, {.ParentPath = L"ControlStyle\\PageControlEx\\"});
+  perFolder.SetStyleNodeName(L"Horizontal");
+  perFolder.LoadStyles();
+  perFolder.LoadStyles();
+  EXPECT_EQ(NamesAndPaths(perFolder), std::vector<std::wstring>{L"0=ControlStyle\\PageControlEx\\Horizontal\\0"});
+
+  // One style named after the node, filled from the node.
+  TProbeStyles single(mng, {.ParentPath = L"", .StylePerFolder = false});
+  single.SetStyleNodeName(L"SkinForm");
+  single.LoadStyles();
+  EXPECT_EQ(NamesAndPaths(single), std::vector<std::wstring>{L"SkinForm=SkinForm"});
+}
+
+TEST_F(DefaultSkin, ALoadFailureIsLoggedUnderTheLayoutsNameOrReachesTheCaller) {
+  ClearSkinLog();
+  TProbeStyles guarded(mng, {.LoadOperation = L"LoadProbeStyles"}, L"TeamUser");
+  guarded.SetStyleNodeName(L"ZoneViewStyle");
+  guarded.LoadStyles();
+  // The styles before the failing one stay; the failing one was added but not filled.
+  EXPECT_EQ(NamesAndPaths(guarded),
+            (std::vector<std::wstring>{L"Default=ControlStyle\\ZoneViewStyle\\Default",
+                                       L"SearchPopup=ControlStyle\\ZoneViewStyle\\SearchPopup", L"TeamUser="}));
+  EXPECT_EQ(SkinLogLines(), std::vector<std::string>{"ClassName:TProbeStyles      ExceptionName:EDrawingError   "
+                                                     "ExceptionMsg:probe   AdditionalMsg:LoadProbeStyles"});
+
+  ClearSkinLog();
+  TProbeStyles unguarded(mng, {}, L"Default");
+  unguarded.SetStyleNodeName(L"ZoneViewStyle");
+  EXPECT_THROW(unguarded.LoadStyles(), EDrawingError);
+  EXPECT_TRUE(SkinLogLines().empty());
+}
