@@ -13,6 +13,7 @@
 #include "skin/SkinStartup.h"
 #include "skinui/HintWindow.h"
 #include "ui/Application.h"
+#include "winbase/Guard.h"
 
 using namespace qelvane;
 
@@ -23,7 +24,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR ACmdLine, int) {
   InitSkinEngineAtStartup();
   InstallGDIHintWindows();
   const double skinLoaded = MillisSinceProcessStart();
-  Application().OnException = [](const std::exception& e) { OutputDebugStringA(e.what()); };
+  SetAppExceptionHandler([](const std::exception& e) { OutputDebugStringA(e.what()); });
   TGalleryForm& form = Application().CreateForm<TGalleryForm>();
   const double built = MillisSinceProcessStart();
   if (firstFrame) {

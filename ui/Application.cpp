@@ -2,6 +2,7 @@
 
 #include "ui/Form.h"
 #include "ui/Timer.h"
+#include "winbase/Guard.h"
 #include "winbase/Messages.h"
 
 namespace qelvane {
@@ -86,15 +87,7 @@ void TApplication::StopTimer(UINT_PTR AId) {
   // A WM_TIMER already queued finds no timer and is ignored.
 }
 
-void TApplication::HandleException(const std::exception& AError) {
-  if (OnException) {
-    try {
-      OnException(AError);
-    } catch (...) {
-      // The handler itself failing must not take the loop down.
-    }
-  }
-}
+void TApplication::HandleException(const std::exception& AError) { HandleAppException(AError); }
 
 bool TApplication::PreTranslate(MSG& Msg) {
   if (Msg.message != WM_KEYDOWN && Msg.message != WM_SYSKEYDOWN && Msg.message != WM_SYSCHAR) return false;

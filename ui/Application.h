@@ -1,7 +1,7 @@
 #pragma once
 // TApplication: the one message loop, message processing for long work, the
-// terminate request, the forms it owns, timers, and the handler that every
-// error escaping a window procedure or timer ends in.
+// terminate request, the forms it owns and timers. Every error escaping a
+// window procedure or timer goes to the application-wide handler.
 //
 // Only the toolkit pumps messages: Run, ProcessMessages and the modal loop
 // of TCustomForm::ShowModal. A terminate request ends Run, never a modal
@@ -51,9 +51,9 @@ public:
   // Waits for one message and dispatches it.
   void HandleMessage();
 
-  // Every error that escapes a window procedure or a timer ends here.
+  // Every error that escapes a window procedure or a timer ends here: in
+  // the application-wide handler (SetAppExceptionHandler, winbase/Guard.h).
   void HandleException(const std::exception& AError);
-  std::function<void(const std::exception&)> OnException;
 
   THostTracker& Tracker() { return FTracker; }
 

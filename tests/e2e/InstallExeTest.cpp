@@ -1,5 +1,5 @@
-// Runs the built Install.exe for real: a first installation, then a second
-// one over it that removes the previous version first.
+// Runs the built Install.exe for real through its wizard: a first
+// installation, then a second one over it that removes the previous version.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -9,6 +9,7 @@
 #include "installer/Profile.h"
 #include "installer/Shell.h"
 #include "installer/tests/TestSupport.h"
+#include "tests/e2e/WizardDriver.h"
 #include "winbase/Files.h"
 #include "winbase/Registry.h"
 #include "winbase/WinText.h"
@@ -21,8 +22,19 @@ std::wstring InstallExe() {
   return AnsiToWide(std::string("Z:") + QELVANE_BINARY_DIR + "/Install.exe");
 }
 
+// A quick install through the wizard, finishing without starting anything.
 DWORD RunInstaller() {
-  return test::RunAndWait(L"\"" + InstallExe() + L"\"", 240000);
+  test::TInstallerProcess p(InstallExe());
+  HWND w = p.WaitForWindow(562, 371);
+  if (!w) return 1000;
+  test::ClickForm(w, 274, 292); // 确定安装 on the notice page
+  test::ClickForm(w, 281, 239); // 立刻安装 on the options page
+  if (!test::WaitForInstallEnd(w)) return 1001;
+  Sleep(500);
+  test::ClickForm(w, 118, 199); // 立即运行: off
+  test::ClickForm(w, 302, 199); // 访问网站: off
+  test::ClickForm(w, 274, 266); // 完成安装
+  return p.WaitForExit(30000);
 }
 
 std::wstring RecordString(const wchar_t* Name) {

@@ -12,6 +12,7 @@
 #include "ui/Form.h"
 #include "ui/Timer.h"
 #include "ui/tests/UiTestSupport.h"
+#include "winbase/Guard.h"
 
 using namespace qelvane;
 using namespace qelvane::test;
@@ -211,10 +212,10 @@ TEST_F(ToolkitTest, CloseDuringARunningHandlerWaitsUntilItReturns) {
 
 TEST_F(ToolkitTest, AnErrorFromAClickReachesTheApplicationHandler) {
   std::vector<std::string> caught;
-  Application().OnException = [&](const std::exception& e) { caught.push_back(e.what()); };
+  TAppExceptionHandler previous = SetAppExceptionHandler([&](const std::exception& e) { caught.push_back(e.what()); });
   Form->Button->OnClick = [](TObject*) { throw std::runtime_error("click failed"); };
   ClickAt(*Form->Button, 10, 10);
-  Application().OnException = nullptr;
+  SetAppExceptionHandler(previous);
   EXPECT_EQ(caught, (std::vector<std::string>{"click failed"}));
   // The loop goes on: the form still works.
   Form->Log.clear();

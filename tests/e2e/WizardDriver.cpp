@@ -1,0 +1,158 @@
+#include "tests/e2e/WizardDriver.h"
+
+#include <vector>
+
+namespace qelvane::test {
+
+TInstallerProcess::TInstallerProcess(const std::wstring& AExe) {
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  std::wstring cmd = L"\"" + AExe + L"\"";
+  CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &FInfo);
+}
+
+TInstallerProcess::~TInstallerProcess() {
+  if (!FInfo.hProcess) return;
+  if (WaitForSingleObject(FInfo.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(FInfo.hProcess, 99);
+    WaitForSingleObject(FInfo.hProcess, 5000);
+  }
+  CloseHandle(FInfo.hThread);
+  CloseHandle(FInfo.hProcess);
+}
+
+namespace {
+
+struct TFind {
+  DWORD Pid;
+  int W, H;
+  bool Dialog;
+  HWND Found = nullptr;
+};
+
+BOOL CALLBACK FindTop(HWND w, LPARAM l) {
+  auto* f = reinterpret_cast<TFind*>(l);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  if (pid != f->Pid || !IsWindowVisible(w)) return TRUE;
+  wchar_t cls[64] = {};
+  GetClassNameW(w, cls, 64);
+  const bool dialog = std::wstring(cls) == L"#32770";
+  if (dialog != f->Dialog) return TRUE;
+  if (!dialog && f->W > 0) {
+    RECT r;
+    GetWindowRect(w, &r);
+    if (r.right - r.left != f->W || r.bottom - r.top != f->H) return TRUE;
+  }
+  f->Found = w;
+  return FALSE;
+}
+
+} // namespace
+
+HWND TInstallerProcess::WaitForWindow(int AWidth, int AHeight, DWORD ATimeoutMs) const {
+  TFind f{FInfo.dwProcessId, AWidth, AHeight, false};
+  WaitUntil(
+      [&] {
+        f.Found = nullptr;
+        EnumWindows(FindTop, reinterpret_cast<LPARAM>(&f));
+        return f.Found != nullptr;
+      },
+      ATimeoutMs);
+  if (f.Found) Sleep(400); // let it finish its first paint
+  return f.Found;
+}
+
+HWND TInstallerProcess::WaitForDialog(DWORD ATimeoutMs) const {
+  TFind f{FInfo.dwProcessId, 0, 0, true};
+  WaitUntil(
+      [&] {
+        f.Found = nullptr;
+        EnumWindows(FindTop, reinterpret_cast<LPARAM>(&f));
+        return f.Found != nullptr;
+      },
+      ATimeoutMs);
+  return f.Found;
+}
+
+DWORD TInstallerProcess::WaitForExit(DWORD ATimeoutMs) const {
+  if (!FInfo.hProcess) return STILL_ACTIVE;
+  WaitForSingleObject(FInfo.hProcess, ATimeoutMs);
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(FInfo.hProcess, &code);
+  return code;
+}
+
+namespace {
+
+// The deepest child window at a screen point, and the point in its client area.
+HWND WindowAt(HWND AForm, POINT AScreen, POINT& AClient) {
+  HWND w = AForm;
+  for (;;) {
+    POINT p = AScreen;
+    ScreenToClient(w, &p);
+    HWND child = ChildWindowFromPointEx(w, p, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (!child || child == w) break;
+    w = child;
+  }
+  AClient = AScreen;
+  ScreenToClient(w, &AClient);
+  return w;
+}
+
+void Post(HWND AForm, int X, int Y, UINT AMsg, WPARAM AKeys) {
+  POINT screen{X, Y};
+  ClientToScreen(AForm, &screen);
+  SetCursorPos(screen.x, screen.y);
+  POINT client;
+  HWND w = WindowAt(AForm, screen, client);
+  PostMessageW(w, AMsg, AKeys, MAKELPARAM(client.x, client.y));
+  Sleep(150);
+}
+
+} // namespace
+
+void HoverForm(HWND AForm, int X, int Y) { Post(AForm, X, Y, WM_MOUSEMOVE, 0); }
+
+void ClickForm(HWND AForm, int X, int Y) {
+  Post(AForm, X, Y, WM_MOUSEMOVE, 0);
+  Post(AForm, X, Y, WM_LBUTTONDOWN, MK_LBUTTON);
+  Post(AForm, X, Y, WM_LBUTTONUP, 0);
+  Sleep(250);
+}
+
+HWND FindChildOfClass(HWND AParent, const wchar_t* AClass) {
+  struct TF {
+    const wchar_t* Class;
+    HWND Found = nullptr;
+  } f{AClass};
+  EnumChildWindows(
+      AParent,
+      [](HWND w, LPARAM l) -> BOOL {
+        auto* f = reinterpret_cast<TF*>(l);
+        wchar_t cls[64] = {};
+        GetClassNameW(w, cls, 64);
+        if (lstrcmpiW(cls, f->Class) == 0) {
+          f->Found = w;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&f));
+  return f.Found;
+}
+
+void TypeInto(HWND AEdit, const std::wstring& AText) {
+  SendMessageW(AEdit, EM_SETSEL, 0, -1);
+  SendMessageW(AEdit, WM_CHAR, VK_BACK, 0);
+  for (wchar_t c : AText) SendMessageW(AEdit, WM_CHAR, c, 0);
+}
+
+bool WaitForInstallEnd(HWND AWizard, DWORD ATimeoutMs) {
+  HWND bar = FindChildOfClass(AWizard, L"msctls_progress32");
+  if (!bar) return false;
+  if (!WaitUntil([&] { return IsWindowVisible(bar) != FALSE; }, 20000)) return false;
+  return WaitUntil([&] { return !IsWindowVisible(bar); }, ATimeoutMs);
+}
+
+} // namespace qelvane::test

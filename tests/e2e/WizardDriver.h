@@ -1,0 +1,51 @@
+#pragma once
+// Drives a running Install.exe from outside, as a user would: finds its
+// windows by process, moves the real pointer to a point of a form and posts
+// the mouse messages to the window that lies there.
+#include <windows.h>
+
+#include <string>
+
+namespace qelvane::test {
+
+class TInstallerProcess {
+public:
+  explicit TInstallerProcess(const std::wstring& AExe);
+  ~TInstallerProcess(); // ends the process if it still runs
+  TInstallerProcess(const TInstallerProcess&) = delete;
+  TInstallerProcess& operator=(const TInstallerProcess&) = delete;
+
+  // The visible top-level window of the process whose client area is
+  // AWidth x AHeight (0: any), waited for up to ATimeoutMs; null if none.
+  HWND WaitForWindow(int AWidth, int AHeight, DWORD ATimeoutMs = 20000) const;
+  // A visible standard dialog (system message box) of the process.
+  HWND WaitForDialog(DWORD ATimeoutMs = 20000) const;
+  // Exit code after waiting up to ATimeoutMs; STILL_ACTIVE if it runs on.
+  DWORD WaitForExit(DWORD ATimeoutMs) const;
+  DWORD Id() const { return FInfo.dwProcessId; }
+
+private:
+  PROCESS_INFORMATION FInfo{};
+};
+
+// Hover, press and release at (X, Y) of AForm's client area.
+void ClickForm(HWND AForm, int X, int Y);
+void HoverForm(HWND AForm, int X, int Y);
+// The first child window of AParent of a window class, or null.
+HWND FindChildOfClass(HWND AParent, const wchar_t* AClass);
+// Replaces an edit's text by typing it.
+void TypeInto(HWND AEdit, const std::wstring& AText);
+// Waits for the wizard's progress page to come and go (the install sequence
+// ran to its end or stopped); false on a timeout.
+bool WaitForInstallEnd(HWND AWizard, DWORD ATimeoutMs = 240000);
+// Waits until ACondition holds or ATimeoutMs passes; returns the last result.
+template <class F> bool WaitUntil(F&& ACondition, DWORD ATimeoutMs) {
+  const DWORD start = GetTickCount();
+  while (!ACondition()) {
+    if (GetTickCount() - start > ATimeoutMs) return false;
+    Sleep(100);
+  }
+  return true;
+}
+
+} // namespace qelvane::test

@@ -1,0 +1,196 @@
+// The real Install.exe driven through its wizard by mouse input at its
+// components' places: quick and custom install, the agreement gate, a second
+// copy, a running product, a damaged payload. Each checks files, record,
+// shortcuts and logs afterwards.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "installer/InstallRecord.h"
+#include "installer/Profile.h"
+#include "installer/Shell.h"
+#include "installer/tests/TestSupport.h"
+#include "tests/e2e/WizardDriver.h"
+#include "winbase/Files.h"
+#include "winbase/Registry.h"
+#include "winbase/WinText.h"
+
+using namespace qelvane;
+using namespace qelvane::test;
+
+namespace {
+
+std::wstring BuiltFile(const char* ARelative) {
+  return AnsiToWide(std::string("Z:") + QELVANE_BINARY_DIR + "/" + ARelative);
+}
+std::wstring InstallExe() { return BuiltFile("Install.exe"); }
+
+std::wstring RecordString(const wchar_t* Name) {
+  TRegistry reg;
+  if (!reg.OpenKey(InstallRecordKey(), false)) return {};
+  return reg.ReadString(Name);
+}
+
+// Places on the wizard (form coordinates of its 562 x 371 client area).
+struct {
+  POINT OKButton{274, 292}, FastButton{281, 239}, Operator{470, 355}, ReadLabel{60, 355}, ReadCheck{23, 355},
+      OkInstall{271, 226}, RunNow{118, 199}, VisitSite{302, 199}, Finish{274, 266}, Close{540, 10};
+} Wizard;
+
+void Click(HWND AForm, POINT P) { ClickForm(AForm, P.x, P.y); }
+
+struct WizardTest : ::testing::Test {
+  const std::wstring DefaultDir = L"C:\\Program Files (x86)\\Norventa\\";
+  void SetUp() override {
+    UseCom();
+    UnRegisterSoftwareInfoToRegistry();
+    RemoveTree(DefaultDir);
+    DeleteFileW(BuiltFile("SkinEngine.log").c_str());
+    DeleteFileW(BuiltFile("InstallLog.log").c_str());
+  }
+  bool Installed() const { return !RecordString(L"InstallLocation").empty(); }
+};
+
+} // namespace
+
+TEST_F(WizardTest, QuickInstallFromTheOptionsPage) {
+  TInstallerProcess p(InstallExe());
+  HWND w = p.WaitForWindow(562, 371);
+  ASSERT_NE(w, nullptr);
+  Click(w, Wizard.OKButton);
+  Click(w, Wizard.FastButton);
+  ASSERT_TRUE(WaitForInstallEnd(w)) << "the install sequence did not finish";
+  Sleep(500);
+  // Finished page: run nothing, open nothing, finish.
+  Click(w, Wizard.RunNow);
+  Click(w, Wizard.VisitSite);
+  Click(w, Wizard.Finish);
+  EXPECT_EQ(p.WaitForExit(20000), 0u);
+
+  const std::wstring productDir = DefaultDir + L"Qelvane\\";
+  EXPECT_TRUE(FileExists(productDir + L"Lumox.exe"));
+  EXPECT_TRUE(FileExists(productDir + L"Config\\LogedinUsers.XML"));
+  EXPECT_EQ(RecordString(L"InstallLocation"), DefaultDir);
+  for (const wchar_t* link : {L"ShortcutFileName", L"ProgramsStartUpFileName", L"ProgramsStartUpUnInstallFileName"})
+    EXPECT_TRUE(FileExists(RecordString(link))) << link;
+  EXPECT_FALSE(FileExists(BuiltFile("SkinEngine.log")));
+  EXPECT_FALSE(FileExists(BuiltFile("InstallLog.log")));
+}
+
+TEST_F(WizardTest, CustomInstallIntoATypedFolder) {
+  const std::wstring custom = L"C:\\Custom Place";
+  RemoveTree(custom + L"\\");
+  TInstallerProcess p(InstallExe());
+  HWND w = p.WaitForWindow(562, 371);
+  ASSERT_NE(w, nullptr);
+  Click(w, Wizard.OKButton);
+  Click(w, Wizard.Operator); // 自定义安装>>
+  HWND edit = FindChildOfClass(w, L"Edit");
+  ASSERT_NE(edit, nullptr);
+  ASSERT_TRUE(IsWindowVisible(edit)) << "the path page shows the edit";
+  TypeInto(edit, custom);
+  Click(w, Wizard.OkInstall);
+  ASSERT_TRUE(WaitForInstallEnd(w));
+  EXPECT_EQ(RecordString(L"InstallLocation"), custom + L"\\");
+  EXPECT_TRUE(FileExists(custom + L"\\Qelvane\\Lumox.exe"));
+  Sleep(1000);
+  Click(w, Wizard.Close);
+  EXPECT_EQ(p.WaitForExit(20000), 0u);
+  RemoveTree(custom + L"\\");
+}
+
+TEST_F(WizardTest, WithoutTheAgreementNeitherInstallButtonWorks) {
+  TInstallerProcess p(InstallExe());
+  HWND w = p.WaitForWindow(562, 371);
+  ASSERT_NE(w, nullptr);
+  Click(w, Wizard.OKButton);
+  Click(w, Wizard.ReadLabel); // unchecks through the label
+  Click(w, Wizard.FastButton);
+  Sleep(2000);
+  EXPECT_FALSE(Installed());
+  EXPECT_FALSE(FileExists(DefaultDir + L"Qelvane\\Lumox.exe"));
+  Click(w, Wizard.ReadCheck); // checks through the box itself
+  Click(w, Wizard.FastButton);
+  EXPECT_TRUE(WaitForInstallEnd(w));
+  EXPECT_TRUE(Installed());
+  Sleep(500);
+  Click(w, Wizard.Close);
+  EXPECT_EQ(p.WaitForExit(20000), 0u);
+}
+
+TEST_F(WizardTest, ASecondCopyShowsItsPromptAndEnds) {
+  TInstallerProcess first(InstallExe());
+  HWND w = first.WaitForWindow(562, 371);
+  ASSERT_NE(w, nullptr);
+  TInstallerProcess second(InstallExe());
+  HWND prompt = second.WaitForWindow(320, 122);
+  ASSERT_NE(prompt, nullptr) << "the installer-running prompt";
+  ClickForm(prompt, 261, 87); // 确定
+  EXPECT_EQ(second.WaitForExit(20000), 1u);
+  EXPECT_EQ(first.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE)) << "the first copy is unaffected";
+  Click(w, Wizard.Close);
+  EXPECT_EQ(first.WaitForExit(20000), 1u) << "closed without installing";
+}
+
+TEST_F(WizardTest, ARunningProductIsWaitedForUntilItEnds) {
+  std::optional<TInstallerProcess> product(std::in_place, BuiltFile("demo/Lumox.exe"));
+  Sleep(1500);
+  TInstallerProcess p(InstallExe());
+  HWND prompt = p.WaitForWindow(506, 296);
+  ASSERT_NE(prompt, nullptr) << "the product-running prompt";
+  ClickForm(prompt, 149, 247); // 重试 while the product runs: stays
+  Sleep(1000);
+  EXPECT_TRUE(IsWindowVisible(prompt));
+  product.reset(); // the user closes the product
+  ClickForm(prompt, 149, 247);
+  HWND w = p.WaitForWindow(562, 371);
+  ASSERT_NE(w, nullptr) << "retry after the product ended shows the wizard";
+  Click(w, Wizard.Close);
+  EXPECT_EQ(p.WaitForExit(20000), 1u);
+}
+
+TEST_F(WizardTest, CancellingTheProductPromptEndsTheInstaller) {
+  TInstallerProcess product(BuiltFile("demo/Lumox.exe"));
+  Sleep(1500);
+  TInstallerProcess p(InstallExe());
+  HWND prompt = p.WaitForWindow(506, 296);
+  ASSERT_NE(prompt, nullptr);
+  ClickForm(prompt, 353, 248); // 取消
+  EXPECT_EQ(p.WaitForExit(20000), 1u);
+}
+
+TEST_F(WizardTest, ADamagedPayloadShowsTheErrorBoxThenADisabledFinishedPage) {
+  // A copy of the installer whose payload stream is damaged.
+  const std::wstring damaged = TestExeFolder() + L"DamagedInstall.exe";
+  ASSERT_TRUE(CopyFileW(InstallExe().c_str(), damaged.c_str(), FALSE));
+  {
+    HANDLE u = BeginUpdateResourceW(damaged.c_str(), FALSE);
+    ASSERT_NE(u, nullptr);
+    std::vector<char> junk(4096, 'x');
+    ASSERT_TRUE(UpdateResourceW(u, L"DATA", L"RESOURCES", MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), junk.data(),
+                                static_cast<DWORD>(junk.size())));
+    ASSERT_TRUE(EndUpdateResourceW(u, FALSE));
+  }
+  TInstallerProcess p(damaged);
+  HWND w = p.WaitForWindow(562, 371);
+  ASSERT_NE(w, nullptr);
+  Click(w, Wizard.OKButton);
+  Click(w, Wizard.FastButton);
+  HWND box = p.WaitForDialog(120000);
+  ASSERT_NE(box, nullptr) << "the copy-failure message box";
+  wchar_t title[64] = {};
+  GetWindowTextW(box, title, 64);
+  EXPECT_STREQ(title, L"提示");
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  Sleep(1500);
+  Click(w, Wizard.Finish); // disabled page: nothing happens
+  Sleep(1500);
+  EXPECT_EQ(p.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
+  EXPECT_FALSE(Installed());
+  Click(w, Wizard.Close);
+  EXPECT_EQ(p.WaitForExit(20000), 1u);
+  DeleteFileW(damaged.c_str());
+}
