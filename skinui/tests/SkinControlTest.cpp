@@ -13,6 +13,7 @@
 #include "skinui/SkinFormBuffer.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
+#include "skinui/tests/SkinUiTestSupport.h"
 #include "ui/tests/UiTestSupport.h"
 #include "winbase/Files.h"
 
@@ -20,39 +21,6 @@ using namespace qelvane;
 using namespace qelvane::test;
 
 namespace {
-
-uint32_t PatternAt(int x, int y) {
-  return 0xFF000000u | (static_cast<uint32_t>(x * 3 % 256) << 16) | ((y * 5 % 256) << 8) | 0x40;
-}
-
-// A form whose composed image is a known pattern.
-class TPatternForm : public TForm, public ISkinFormBuffer {
-public:
-  explicit TPatternForm(TComponent* AOwner) : TForm(AOwner) {
-    SetBorderStyle(bsNone);
-    SetBounds(50, 50, 320, 240);
-    FBuffer.SetSize(320, 240);
-    const TPixelView v = FBuffer.Pixels();
-    for (int y = 0; y < 240; ++y)
-      for (int x = 0; x < 320; ++x)
-        v.At(x, y) = PatternAt(x, y);
-  }
-  const TGdiBitmap& FormBufferBitmap() const override { return FBuffer; }
-  const TGdiBitmap* BackgroundBufferBitmap() const override { return nullptr; }
-
-protected:
-  void Paint() override { BitBlt(Canvas().Handle(), 0, 0, 320, 240, FBuffer.DC(), 0, 0, SRCCOPY); }
-  void WndProc(TMessage& m) override {
-    if (m.Msg == WM_ERASEBKGND) {
-      m.Result = 1;
-      return;
-    }
-    TForm::WndProc(m);
-  }
-
-private:
-  TGdiBitmap FBuffer;
-};
 
 // Counts its own drawing; draws a half-transparent red block when asked.
 class TCounting : public TSkinCustomControl {
@@ -79,11 +47,6 @@ protected:
     }
   }
 };
-
-// RGB of a buffer pixel (GDI leaves the alpha byte undefined).
-uint32_t Rgb(const TGdiBitmap& B, int x, int y) {
-  return B.Pixels().At(x, y) & 0x00FFFFFF;
-}
 
 struct SkinControlTest : ::testing::Test {
   TPatternForm* Form = nullptr;

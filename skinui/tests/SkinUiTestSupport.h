@@ -1,0 +1,78 @@
+#pragma once
+// Helpers of the skinned-control tests: a form whose composed image is a
+// known pattern (what a skinned form offers its children), pixel reads of
+// composed buffers and of GDI+ bitmaps, and solid test bitmaps.
+#include <windows.h>
+
+#include <gdiplus.h>
+
+#include <cstdint>
+
+#include "drawing/GPBitmap.h"
+#include "drawing/GdiBitmap.h"
+#include "skinui/SkinFormBuffer.h"
+#include "ui/Application.h"
+#include "ui/Form.h"
+#include "ui/tests/UiTestSupport.h"
+
+namespace qelvane::test {
+
+inline uint32_t PatternAt(int x, int y) {
+  return 0xFF000000u | (static_cast<uint32_t>(x * 3 % 256) << 16) | ((y * 5 % 256) << 8) | 0x40;
+}
+
+// A borderless form whose composed image is PatternAt.
+class TPatternForm : public TForm, public ISkinFormBuffer {
+public:
+  explicit TPatternForm(TComponent* AOwner) : TForm(AOwner) {
+    SetBorderStyle(bsNone);
+    SetBounds(50, 50, 320, 240);
+    FBuffer.SetSize(320, 240);
+    const TPixelView v = FBuffer.Pixels();
+    for (int y = 0; y < 240; ++y)
+      for (int x = 0; x < 320; ++x)
+        v.At(x, y) = PatternAt(x, y);
+  }
+  const TGdiBitmap& FormBufferBitmap() const override { return FBuffer; }
+  const TGdiBitmap* BackgroundBufferBitmap() const override { return nullptr; }
+
+protected:
+  void Paint() override { BitBlt(Canvas().Handle(), 0, 0, 320, 240, FBuffer.DC(), 0, 0, SRCCOPY); }
+  void WndProc(TMessage& m) override {
+    if (m.Msg == WM_ERASEBKGND) {
+      m.Result = 1;
+      return;
+    }
+    TForm::WndProc(m);
+  }
+
+private:
+  TGdiBitmap FBuffer;
+};
+
+// RGB of a composed buffer's pixel (GDI leaves the alpha byte undefined).
+inline uint32_t Rgb(const TGdiBitmap& B, int x, int y) {
+  return B.Pixels().At(x, y) & 0x00FFFFFF;
+}
+// ARGB of a GDI+ bitmap's pixel.
+inline uint32_t Argb(const IGPBitmap& B, int x, int y) {
+  Gdiplus::Color c;
+  B->Native()->GetPixel(x, y, &c);
+  return c.GetValue();
+}
+
+// An opaque bitmap of one colour.
+inline IGPBitmap SolidBitmap(int32_t AWidth, int32_t AHeight, uint32_t AArgb) {
+  IGPBitmap b = TGPBitmap::Create(AWidth, AHeight);
+  auto g = NewGraphics(b);
+  g->Clear(Gdiplus::Color(AArgb));
+  return b;
+}
+
+// Paints every pending window now.
+inline void PaintAll() {
+  Pump();
+  Application().ProcessMessages();
+}
+
+} // namespace qelvane::test
