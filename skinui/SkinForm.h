@@ -19,6 +19,7 @@
 #include "skin/FormStyles.h"
 #include "skinui/ShadowFrame.h"
 #include "skinui/SkinFormBuffer.h"
+#include "skinui/SkinFormInfo.h"
 #include "skinui/SystemButtons.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
@@ -29,7 +30,7 @@ class TBaseSkinItem;
 class TSufferBackGroundItem;
 class TGDIBIGIMGPro;
 
-class TBaseSkinForm : public TForm, public ISkinFormBuffer {
+class TBaseSkinForm : public TForm, public ISkinFormBuffer, public ISkinFormTitleInfo {
 public:
   explicit TBaseSkinForm(TComponent* AOwner);
   ~TBaseSkinForm() override;
@@ -40,9 +41,9 @@ public:
   const TGdiBitmap* BackgroundBufferBitmap() const override;
   const TGdiBitmap& BufferBitmap() const { return FBufferBitmap; }
 
-  int32_t TransparentTitleTop() const { return FTransparentTitleTop; }
+  int32_t TransparentTitleTop() const override { return FTransparentTitleTop; }
   void SetTransparentTitleTop(int32_t Value) { FTransparentTitleTop = Value; }
-  bool IsEnabledTransparentTitle() const { return FIsEnabledTransparentTitle; }
+  bool IsEnabledTransparentTitle() const override { return FIsEnabledTransparentTitle; }
   void SetIsEnabledTransparentTitle(bool Value) { FIsEnabledTransparentTitle = Value; }
   bool ShowInTaskBar() const { return FShowInTaskBar; }
   void SetShowInTaskBar(bool Value);

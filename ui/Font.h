@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "core/gfx/FontDesc.h"
 #include "core/gfx/Geometry.h"
 #include "ui/GdiHandles.h"
 

@@ -37,8 +37,12 @@ TfrmBaseMsgBox::TfrmBaseMsgBox(TComponent* AOwner) : TDefaultSkinForm(AOwner) {
     const wchar_t* Name;
     const wchar_t* Caption;
     int Tag;
-  } defs[] = {{&btnOK, L"btnOK", L"确定", 1},     {&btnCancel, L"btnCancel", L"取消", 2}, {&btnAbort, L"btnAbort", L"终止", 3},
-              {&BtnRetry, L"BtnRetry", L"重试", 4}, {&btnIgnore, L"btnIgnore", L"忽略", 5}, {&btnYes, L"btnYes", L"是", 6},
+  } defs[] = {{&btnOK, L"btnOK", L"确定", 1},
+              {&btnCancel, L"btnCancel", L"取消", 2},
+              {&btnAbort, L"btnAbort", L"终止", 3},
+              {&BtnRetry, L"BtnRetry", L"重试", 4},
+              {&btnIgnore, L"btnIgnore", L"忽略", 5},
+              {&btnYes, L"btnYes", L"是", 6},
               {&btnNo, L"btnNo", L"否", 7}};
   for (const TButtonDef& d : defs) {
     TSkinButton& b = TComponent::Create<TSkinButton>(*this);
@@ -134,7 +138,8 @@ void TfrmBaseMsgBox::PrepareBox() {
 }
 
 void TfrmBaseMsgBox::LayoutButtons() {
-  for (TSkinButton* b : {btnOK, btnCancel, btnAbort, BtnRetry, btnIgnore, btnYes, btnNo}) b->Hide();
+  for (TSkinButton* b : {btnOK, btnCancel, btnAbort, BtnRetry, btnIgnore, btnYes, btnNo})
+    b->Hide();
   const int32_t n = static_cast<int32_t>(FUsedBtnList.size());
   for (int32_t i = 0; i < n; ++i) {
     TSkinButton* b = FUsedBtnList[static_cast<size_t>(i)];
@@ -175,7 +180,9 @@ void TfrmBaseMsgBox::DoClose(TCloseAction& Action) {
   Action = caFree; // the form frees itself once closed
 }
 
-void TfrmBaseMsgBox::ModalShow() { ShowModal(); }
+void TfrmBaseMsgBox::ModalShow() {
+  ShowModal();
+}
 
 int32_t TfrmBaseMsgBox::MessageBox(HWND AhWnd, const std::wstring& AText, const std::wstring& ACaption,
                                    uint16_t AType) {

@@ -16,8 +16,8 @@ namespace {
 
 constexpr TColor clBlue = 0xFF0000;
 
-template <class T> T& Make(TComponent& AOwner, TWinControl* AParent, const wchar_t* AName, int32_t L, int32_t T_,
-                           int32_t W, int32_t H) {
+template <class T>
+T& Make(TComponent& AOwner, TWinControl* AParent, const wchar_t* AName, int32_t L, int32_t T_, int32_t W, int32_t H) {
   T& c = TComponent::Create<T>(AOwner);
   c.SetName(AName);
   c.SetBounds(L, T_, W, H);
@@ -114,17 +114,24 @@ void TfrmInstallerMain::Build() {
   }
 
   // The hidden page control whose sheets first hold the page panels.
+#ifdef QELVANE_HAS_PAGECONTROL
   pcInstallProgress = &Make<TSkinPageControl>(o, this, L"pcInstallProgress", 8, 8, 554, 320);
   pcInstallProgress->SetTabHeight(26);
+#endif
   const wchar_t* sheetNames[] = {L"tsAnnounce", L"tsInstallOption", L"tsInstallPath", L"tsInstalling",
                                  L"tsInstallFinished"};
   const wchar_t* panelNames[] = {L"pnlAnnounce", L"pnlInstallOption", L"pnlInstallPath", L"pnlInstalling",
                                  L"pnlInstallFinished"};
   TSkinPanel** panels[] = {&pnlAnnounce, &pnlInstallOption, &pnlInstallPath, &pnlInstalling, &pnlInstallFinished};
   for (int i = 0; i < 5; ++i) {
+#ifdef QELVANE_HAS_PAGECONTROL
     TabSheets[i] = &Make<TSkinTabSheet>(o, nullptr, sheetNames[i], 0, 0, 554, 294);
     TabSheets[i]->SetPageControl(pcInstallProgress);
     *panels[i] = &Make<TSkinPanel>(o, TabSheets[i], panelNames[i], 0, 0, 546, 286);
+#else
+    (void)sheetNames;
+    *panels[i] = &Make<TSkinPanel>(o, this, panelNames[i], 0, 0, 546, 286);
+#endif
     (*panels[i])->SetAlign(alClient);
   }
 
@@ -231,7 +238,9 @@ void TfrmInstallerMain::FormCreate() {
   // 2. Errors no operation caught go to the install log, unseen.
   SetInstallLogAppExceptionHandler();
   // 3. The page control is never shown; the size is fixed.
+#ifdef QELVANE_HAS_PAGECONTROL
   pcInstallProgress->Hide();
+#endif
   Constraints.MinWidth = Constraints.MaxWidth = Width();
   Constraints.MinHeight = Constraints.MaxHeight = Height();
   // 4.
@@ -240,7 +249,10 @@ void TfrmInstallerMain::FormCreate() {
   // 5. Default path.
   edtInstallPath->SetText(DefaultInstallPath());
   // 6.
-  for (int i = 0; i < 5; ++i) TabSheets[i]->SetCaption(std::wstring(PageCaptions[i]));
+#ifdef QELVANE_HAS_PAGECONTROL
+  for (int i = 0; i < 5; ++i)
+    TabSheets[i]->SetCaption(std::wstring(PageCaptions[i]));
+#endif
   SetCaption(L"");
   // 7.
   FInstallSuccess = false;
@@ -262,13 +274,16 @@ void TfrmInstallerMain::TimerShowTimer() {
 }
 
 void TfrmInstallerMain::HideAllPages() {
-  for (int i = 0; i < 5; ++i) PagePanel(i)->Hide();
+  for (int i = 0; i < 5; ++i)
+    PagePanel(i)->Hide();
 }
 
 void TfrmInstallerMain::ShowPage() {
   pnlReaderAnnounce->Hide();
   HideAllPages();
+#ifdef QELVANE_HAS_PAGECONTROL
   if (FPageIndex >= 0 && FPageIndex < pcInstallProgress->PageCount()) pcInstallProgress->SetActivePageIndex(FPageIndex);
+#endif
   struct TPageSettings {
     bool Back, Operate, Reader;
     const wchar_t* Operator; // null: hidden
@@ -364,14 +379,22 @@ void TfrmInstallerMain::CancelInstall() {
 
 // --- The install sequence's view.
 
-std::wstring TfrmInstallerMain::InstallPathText() { return edtInstallPath->Text(); }
+std::wstring TfrmInstallerMain::InstallPathText() {
+  return edtInstallPath->Text();
+}
 void TfrmInstallerMain::SetStatus(const std::wstring& Text) {
   lblInstallState->SetCaption(Text);
   lblInstallState->Update();
 }
-void TfrmInstallerMain::SetProgressRange(int Min, int Max) { pbProgress->SetRange(Min, Max); }
-void TfrmInstallerMain::SetProgress(int Position) { pbProgress->SetPosition(Position); }
-void TfrmInstallerMain::ProcessMessages() { Application().ProcessMessages(); }
+void TfrmInstallerMain::SetProgressRange(int Min, int Max) {
+  pbProgress->SetRange(Min, Max);
+}
+void TfrmInstallerMain::SetProgress(int Position) {
+  pbProgress->SetPosition(Position);
+}
+void TfrmInstallerMain::ProcessMessages() {
+  Application().ProcessMessages();
+}
 void TfrmInstallerMain::ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption) {
   MessageBoxW(nullptr, Text.c_str(), Caption.c_str(), MB_ICONERROR | MB_OK);
 }

@@ -11,7 +11,10 @@
 #include "skinui/SkinForm.h"
 #include "skinui/SkinImage.h"
 #include "skinui/SkinLabel.h"
+#if __has_include("skinui/SkinPageControl.h")
 #include "skinui/SkinPageControl.h"
+#define QELVANE_HAS_PAGECONTROL 1
+#endif
 #include "skinui/SkinPanel.h"
 #include "ui/Edit.h"
 #include "ui/Image.h"
@@ -46,11 +49,13 @@ public:
   void SetProgressRange(int Min, int Max) override;
   void SetProgress(int Position) override;
   void ProcessMessages() override;
-  void ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption) override;
+  void ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption);
 
   // Components, named as the form defines them.
+#ifdef QELVANE_HAS_PAGECONTROL
   TSkinPageControl* pcInstallProgress;
   std::array<TSkinTabSheet*, 5> TabSheets{};
+#endif
   TSkinPanel *pnlAnnounce, *pnlInstallOption, *pnlInstallPath, *pnlInstalling, *pnlInstallFinished;
   TSkinImage* img1;
   TImage *imgOKButton, *imgOKNor, *imgOKHov, *imgOKDown;

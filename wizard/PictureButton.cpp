@@ -4,7 +4,8 @@ namespace qelvane {
 
 void WirePictureButtons(const std::vector<TImage*>& AButtons, const TPictureStates& AStates) {
   const auto showAll = [AButtons](TImage* AState) {
-    for (TImage* b : AButtons) b->SetPicture(AState->Picture());
+    for (TImage* b : AButtons)
+      b->SetPicture(AState->Picture());
   };
   for (TImage* b : AButtons) {
     b->OnMouseEnter = [showAll, AStates](TObject*) { showAll(AStates.Hov); };

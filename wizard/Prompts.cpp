@@ -103,7 +103,8 @@ TfrmCheckInstanceIsRunning::TfrmCheckInstanceIsRunning(TComponent* AOwner) : Tfr
                   &picture(L"imgCancelHov", 0, 0, 104, 37, L"BTN_CANCEL_HOVER"),
                   &picture(L"imgCancelDown", 0, 0, 104, 37, L"BTN_CANCEL_DOWN")};
   for (const TPictureStates* s : {&UnStallStates, &CancelStates})
-    for (TImage* i : {s->Nor, s->Hov, s->Down}) i->Hide();
+    for (TImage* i : {s->Nor, s->Hov, s->Down})
+      i->Hide();
   imgUnStall = &picture(L"imgUnStall", 95, 205, 104, 37, L"BTN_RETRY_NORMAL");
   imgUnStall->Tag = 4;
   imgUnStall->Cursor = crHandPoint;
@@ -123,7 +124,9 @@ void TfrmCheckInstanceIsRunning::imgUnStallClick(TObject* Sender) {
   TfrmBaseMsgBox::btnPressClick(Sender);
 }
 
-void TfrmCheckInstanceIsRunning::btnPressClick(TObject* Sender) { imgUnStallClick(Sender); }
+void TfrmCheckInstanceIsRunning::btnPressClick(TObject* Sender) {
+  imgUnStallClick(Sender);
+}
 
 void TfrmCheckInstanceIsRunning::ModalShow() {
   SetInUsed(true);
@@ -131,8 +134,14 @@ void TfrmCheckInstanceIsRunning::ModalShow() {
   SetInUsed(false);
 }
 
-int32_t ShowCancelInstallDialog() { return ShowPrompt<TfrmCancelInstall>(); }
-int32_t ShowInstallerRunningDialog() { return ShowPrompt<TfrmCheckInstallerIsRunning>(); }
-int32_t ShowInstanceRunningDialog() { return ShowPrompt<TfrmCheckInstanceIsRunning>(); }
+int32_t ShowCancelInstallDialog() {
+  return ShowPrompt<TfrmCancelInstall>();
+}
+int32_t ShowInstallerRunningDialog() {
+  return ShowPrompt<TfrmCheckInstallerIsRunning>();
+}
+int32_t ShowInstanceRunningDialog() {
+  return ShowPrompt<TfrmCheckInstanceIsRunning>();
+}
 
 } // namespace qelvane

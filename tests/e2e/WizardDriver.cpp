@@ -112,7 +112,9 @@ void Post(HWND AForm, int X, int Y, UINT AMsg, WPARAM AKeys) {
 
 } // namespace
 
-void HoverForm(HWND AForm, int X, int Y) { Post(AForm, X, Y, WM_MOUSEMOVE, 0); }
+void HoverForm(HWND AForm, int X, int Y) {
+  Post(AForm, X, Y, WM_MOUSEMOVE, 0);
+}
 
 void ClickForm(HWND AForm, int X, int Y) {
   Post(AForm, X, Y, WM_MOUSEMOVE, 0);
@@ -145,7 +147,8 @@ HWND FindChildOfClass(HWND AParent, const wchar_t* AClass) {
 void TypeInto(HWND AEdit, const std::wstring& AText) {
   SendMessageW(AEdit, EM_SETSEL, 0, -1);
   SendMessageW(AEdit, WM_CHAR, VK_BACK, 0);
-  for (wchar_t c : AText) SendMessageW(AEdit, WM_CHAR, c, 0);
+  for (wchar_t c : AText)
+    SendMessageW(AEdit, WM_CHAR, c, 0);
 }
 
 bool WaitForInstallEnd(HWND AWizard, DWORD ATimeoutMs) {

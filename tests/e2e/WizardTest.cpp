@@ -26,7 +26,9 @@ namespace {
 std::wstring BuiltFile(const char* ARelative) {
   return AnsiToWide(std::string("Z:") + QELVANE_BINARY_DIR + "/" + ARelative);
 }
-std::wstring InstallExe() { return BuiltFile("Install.exe"); }
+std::wstring InstallExe() {
+  return BuiltFile("Install.exe");
+}
 
 std::wstring RecordString(const wchar_t* Name) {
   TRegistry reg;
@@ -40,7 +42,9 @@ struct {
       OkInstall{271, 226}, RunNow{118, 199}, VisitSite{302, 199}, Finish{274, 266}, Close{540, 10};
 } Wizard;
 
-void Click(HWND AForm, POINT P) { ClickForm(AForm, P.x, P.y); }
+void Click(HWND AForm, POINT P) {
+  ClickForm(AForm, P.x, P.y);
+}
 
 struct WizardTest : ::testing::Test {
   const std::wstring DefaultDir = L"C:\\Program Files (x86)\\Norventa\\";
