@@ -1,7 +1,8 @@
 // Gallery.exe: the skinned form and controls in each of their states on one
 // window, at a fixed place so that screenshots can be cut around it.
 // "--first-frame" prints the start-up breakdown up to the first painted
-// frame (milliseconds since process start) and ends.
+// frame (milliseconds since process start) and ends. "--prompt cancel",
+// "--prompt installer" and "--prompt product" show that installer prompt.
 #include <objbase.h>
 #include <windows.h>
 
@@ -13,6 +14,7 @@
 #include "skin/SkinStartup.h"
 #include "skinui/HintWindow.h"
 #include "ui/Application.h"
+#include "wizard/Prompts.h"
 #include "winbase/Guard.h"
 
 using namespace qelvane;
@@ -25,6 +27,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR ACmdLine, int) {
   InstallGDIHintWindows();
   const double skinLoaded = MillisSinceProcessStart();
   SetAppExceptionHandler([](const std::exception& e) { OutputDebugStringA(e.what()); });
+  const std::wstring cmd(ACmdLine);
+  if (cmd.find(L"--prompt cancel") != std::wstring::npos) return ShowCancelInstallDialog();
+  if (cmd.find(L"--prompt installer") != std::wstring::npos) return ShowInstallerRunningDialog();
+  if (cmd.find(L"--prompt product") != std::wstring::npos) return ShowInstanceRunningDialog();
   TGalleryForm& form = Application().CreateForm<TGalleryForm>();
   const double built = MillisSinceProcessStart();
   if (firstFrame) {

@@ -1,0 +1,72 @@
+// shot_driver.exe: one user action on a window of the virtual display, for
+// the screenshot script. "click W H X Y" clicks at (X, Y) of the visible
+// top-level window whose size is W x H; "type W H TEXT" types into its edit;
+// "rect W H" prints its left and top; "ok" presses OK on a visible system
+// message box. Exit code 0 when done.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "tests/e2e/WizardDriver.h"
+
+using namespace qelvane::test;
+
+namespace {
+
+HWND FindBySize(int W, int H) {
+  struct TF {
+    int W, H;
+    HWND Found = nullptr;
+  } f{W, H};
+  EnumWindows(
+      [](HWND w, LPARAM l) -> BOOL {
+        auto* f = reinterpret_cast<TF*>(l);
+        RECT r;
+        if (!IsWindowVisible(w) || !GetWindowRect(w, &r)) return TRUE;
+        if (r.right - r.left == f->W && r.bottom - r.top == f->H) {
+          f->Found = w;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&f));
+  return f.Found;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) return 2;
+  const std::wstring verb = argv[1];
+  if (verb == L"ok") {
+    HWND box = FindWindowW(L"#32770", nullptr);
+    if (!box) return 1;
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return 0;
+  }
+  if (argc < 4) return 2;
+  HWND w = FindBySize(_wtoi(argv[2]), _wtoi(argv[3]));
+  if (!w) return 1;
+  if (verb == L"rect") {
+    RECT r;
+    GetWindowRect(w, &r);
+    std::printf("%ld %ld\n", r.left, r.top);
+    return 0;
+  }
+  if (verb == L"click" && argc >= 6) {
+    ClickForm(w, _wtoi(argv[4]), _wtoi(argv[5]));
+    return 0;
+  }
+  if (verb == L"hover" && argc >= 6) {
+    HoverForm(w, _wtoi(argv[4]), _wtoi(argv[5]));
+    return 0;
+  }
+  if (verb == L"type" && argc >= 5) {
+    HWND edit = FindChildOfClass(w, L"Edit");
+    if (!edit) return 1;
+    TypeInto(edit, argv[4]);
+    return 0;
+  }
+  return 2;
+}
