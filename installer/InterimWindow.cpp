@@ -38,6 +38,9 @@ public:
       DispatchMessageW(&msg);
     }
   }
+  void ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption) override {
+    MessageBoxW(nullptr, Text.c_str(), Caption.c_str(), MB_ICONERROR | MB_OK);
+  }
 };
 
 TInterimView GView;
