@@ -24,8 +24,8 @@ public:
   TWindowsPayloadTarget(TInstallView& View, std::wstring Folder, size_t PrefixBytes, TStagingArea* Replaced,
                         const TWriteCall& WriteCall, std::vector<std::wstring>& CreatedFiles,
                         std::vector<std::wstring>& CreatedFolders)
-      : FView(View), FFolder(std::move(Folder)), FPrefixBytes(PrefixBytes), FReplaced(Replaced),
-        FWriteCall(WriteCall), FCreatedFiles(CreatedFiles), FCreatedFolders(CreatedFolders) {}
+      : FView(View), FFolder(std::move(Folder)), FPrefixBytes(PrefixBytes), FReplaced(Replaced), FWriteCall(WriteCall),
+        FCreatedFiles(CreatedFiles), FCreatedFolders(CreatedFolders) {}
 
   void SetProgressRange(uint32_t Count) override {
     FView.SetProgressRange(0, static_cast<int>(Count));

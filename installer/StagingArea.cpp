@@ -166,8 +166,8 @@ void TStagingArea::RecoverLeftovers(const std::wstring& Root) {
   const DWORD error = MoveBack(staged, root, failed);
   RemoveEmptyFolders(staged);
   if (DirectoryExists(staged))
-    throw EOSError(error ? error : ERROR_DIR_NOT_EMPTY,
-                   L"Cannot put back \"" + failed + L"\" from \"" + staged + L"\", left by an interrupted installation");
+    throw EOSError(error ? error : ERROR_DIR_NOT_EMPTY, L"Cannot put back \"" + failed + L"\" from \"" + staged +
+                                                            L"\", left by an interrupted installation");
 }
 
 } // namespace qelvane

@@ -139,8 +139,8 @@ TEST_F(Upgrade, EndsAsRemovalAndFreshCopyWithTheSameStepsShown) {
   // A file that cannot be moved aside and is not in the new version stays,
   // as one that cannot be deleted does.
   WriteTextFile(Product() + L"Data\\session.log", "in use");
-  UniqueHandle inUse(CreateFileW((Product() + L"Data\\session.log").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                 0, nullptr));
+  UniqueHandle inUse(
+      CreateFileW((Product() + L"Data\\session.log").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(inUse);
 
   ASSERT_TRUE(Install(V2));
@@ -178,27 +178,43 @@ TEST_F(Upgrade, FailureLeavesThePreviousVersionAsItWas) {
   struct TCase {
     const char* Name;
     std::string Stream;
-    std::wstring Path;                    // install path text; empty: the previous folder
-    TWriteCall Write;                     // empty: WriteFile
-    std::function<void()> Arrange, Undo;  // the failure's cause
-    bool Throws;                          // the error propagates; otherwise the copy-failure message
-    std::wstring Reported;                // in the error's text, or in the install log
+    std::wstring Path;                   // install path text; empty: the previous folder
+    TWriteCall Write;                    // empty: WriteFile
+    std::function<void()> Arrange, Undo; // the failure's cause
+    bool Throws;                         // the error propagates; otherwise the copy-failure message
+    std::wstring Reported;               // in the error's text, or in the install log
   };
   const TCase cases[] = {
       {"damaged stream", damaged, L"", {}, [] {}, [] {}, false, L"  ZDecompressStream:提取安装包出错!\r\n"},
-      {"refused directory", ZCompress(refused, 1), L"", {}, [] {}, [] {}, false,
+      {"refused directory",
+       ZCompress(refused, 1),
+       L"",
+       {},
+       [] {},
+       [] {},
+       false,
        L"  ExtractPayload:安装包已损坏,拒绝安装\r\nentry 3 \"Qelvane\\Lumox.exe\": data"},
-      {"file held open without sharing", V2, L"", {},
+      {"file held open without sharing",
+       V2,
+       L"",
+       {},
        [&] {
          held.reset(CreateFileW(bigFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
          ASSERT_TRUE(held);
        },
-       [&] { held.reset(); }, true, L"Cannot create file \"" + bigFile + L"\": " + SysErrorMessage(ERROR_SHARING_VIOLATION)},
+       [&] { held.reset(); },
+       true,
+       L"Cannot create file \"" + bigFile + L"\": " + SysErrorMessage(ERROR_SHARING_VIOLATION)},
       {"disk fills", V2, L"", FillingDisk(100000, ERROR_DISK_FULL), [] {}, [] {}, true,
        L" of 400000 bytes): " + SysErrorMessage(ERROR_DISK_FULL)},
       {"write without progress", V2, L"", FillingDisk(100000, 0), [] {}, [] {}, true, L" of 400000 bytes)"},
-      {"install folder cannot be created", V2, blocker + L"\\Norventa", {}, [&] { WriteTextFile(blocker, ""); },
-       [&] { DeleteFileW(blocker.c_str()); }, false,
+      {"install folder cannot be created",
+       V2,
+       blocker + L"\\Norventa",
+       {},
+       [&] { WriteTextFile(blocker, ""); },
+       [&] { DeleteFileW(blocker.c_str()); },
+       false,
        L"  CreateDirChain:创建安装目录失败\r\n" + blocker + L": " + SysErrorMessage(ERROR_ALREADY_EXISTS)},
   };
   for (const TCase& c : cases) {
@@ -245,8 +261,8 @@ TEST_F(Upgrade, LeftoversOfAKilledRunArePutBackFirst) {
   WriteTextFile(Root() + DiscardFolderName() + L"\\Qelvane\\gone.dll", "old");
 
   // Another failed upgrade puts back all of version 1.
-  UniqueHandle held(CreateFileW((Product() + L"Data\\b.dll").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                                nullptr));
+  UniqueHandle held(
+      CreateFileW((Product() + L"Data\\b.dll").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   EXPECT_THROW(Install(V2), std::exception);
   held.reset();
   EXPECT_EQ(Differences(before, ReadInstallState(Dir.Path())), "");
@@ -274,9 +290,9 @@ TEST(StagingArea, FileThatCannotBeDeletedIsScheduledForTheNextStart) {
             std::wstring::npos)
       << WideToAnsi(InstallLogText(), CP_UTF8);
   HKEY key = nullptr;
-  ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Control\\Session Manager", 0, KEY_READ,
-                          &key),
-            ERROR_SUCCESS);
+  ASSERT_EQ(
+      RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Control\\Session Manager", 0, KEY_READ, &key),
+      ERROR_SUCCESS);
   std::wstring pending(65536, L'\0');
   DWORD size = static_cast<DWORD>(pending.size() * sizeof(wchar_t));
   RegQueryValueExW(key, L"PendingFileRenameOperations", nullptr, nullptr, reinterpret_cast<BYTE*>(pending.data()),

@@ -13,10 +13,10 @@ using namespace qelvane;
 TEST(WriteAll, WritesThatStopShortAreErrorsThatSayWhatHappened) {
   struct TCase {
     const char* Name;
-    size_t PerCall;   // most bytes one call takes
-    size_t Room;      // bytes before the disk is full
-    BOOL FullResult;  // what a call returns once the disk is full
-    DWORD FullError;  // and the error code it sets
+    size_t PerCall;        // most bytes one call takes
+    size_t Room;           // bytes before the disk is full
+    BOOL FullResult;       // what a call returns once the disk is full
+    DWORD FullError;       // and the error code it sets
     std::wstring Expected; // the error text, empty for none
   };
   const std::wstring prefix = L"Cannot write file \"C:\\x\\network.dll\" (wrote 1000 of 3000 bytes)";

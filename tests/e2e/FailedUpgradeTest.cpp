@@ -89,8 +89,8 @@ TEST_F(FailedUpgrade, LeavesThePreviousInstallationWorking) {
     std::wstring Exe;
     std::function<bool()> Arrange; // false: this machine cannot arrange it
     std::function<void()> Undo;
-    bool Box;              // the copy-failure message shows
-    std::wstring Logged;   // in the install log
+    bool Box;            // the copy-failure message shows
+    std::wstring Logged; // in the install log
   };
   const TCase cases[] = {
       {"file held open without sharing by another process", InstallExe(),

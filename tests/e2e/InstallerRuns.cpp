@@ -147,8 +147,8 @@ TProgramFilesDir::~TProgramFilesDir() {
 
 int RunUnix(const std::string& Command) {
   static int runs = 0;
-  const std::string status = "/tmp/qelvane-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(runs++) + ".status";
+  const std::string status =
+      "/tmp/qelvane-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(runs++) + ".status";
   std::wstring cmd = L"/bin/sh -c \"" + AnsiToWide(Command + "; echo $? > " + status, CP_UTF8) + L"\"";
   STARTUPINFOW si = {};
   si.cb = sizeof(si);
