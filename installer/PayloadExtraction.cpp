@@ -1,6 +1,8 @@
 // Writing the payload archive into the install folder on Windows.
 #include <windows.h>
 
+#include <unordered_set>
+
 #include "core/payload/Payload.h"
 #include "installer/InstallLog.h"
 #include "installer/InstallSequence.h"
@@ -87,7 +89,10 @@ public:
     UniqueHandle file(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) throw EOSError(GetLastError(), L"Cannot create file \"" + path + L"\"");
-    if (!existed) FCreatedFiles.push_back(path);
+    if (!existed) {
+      FCreatedFiles.push_back(path);
+      FCreatedSet.insert(path);
+    }
     try {
       WriteAll(file.get(), Data, Size, path, FWriteCall);
     } catch (...) {
@@ -103,11 +108,7 @@ private:
     return FFolder + AnsiToWide(std::string_view(Path).substr(FPrefixBytes), PayloadCodePage);
   }
   // A file this extraction made (an archive may name a file twice).
-  bool IsCreated(const std::wstring& Path) const {
-    for (const std::wstring& f : FCreatedFiles)
-      if (f == Path) return true;
-    return false;
-  }
+  bool IsCreated(const std::wstring& Path) const { return FCreatedSet.count(Path) != 0; }
 
   TInstallView& FView;
   std::wstring FFolder;
@@ -116,6 +117,7 @@ private:
   const TWriteCall& FWriteCall;
   std::vector<std::wstring>& FCreatedFiles;
   std::vector<std::wstring>& FCreatedFolders;
+  std::unordered_set<std::wstring> FCreatedSet;
 };
 
 } // namespace

@@ -47,6 +47,7 @@ void TPreviousVersion::MoveAside(bool HasRecord) {
   if (!hasFolder || !SameFolder(last, FInstallDir)) TStagingArea::RecoverLeftovers(FInstallDir);
   if (!HasRecord) return;
   UninstallLastVersion(errors, usComponents);
+  FUnregistered = true;
   if (!hasFolder) return;
   FOld = std::make_unique<TStagingArea>(last);
   MoveAsideTree(last, *FOld);
@@ -61,7 +62,8 @@ TStagingArea& TPreviousVersion::Replaced() {
 void TPreviousVersion::Restore() {
   if (FReplaced) FReplaced->Restore();
   if (FOld) FOld->Restore();
-  if (FHasRecord) RegisterComponents(Installer().LastInstallLocation);
+  if (FUnregistered) RegisterComponents(Installer().LastInstallLocation);
+  FUnregistered = false;
 }
 
 void TPreviousVersion::Supersede() {

@@ -90,8 +90,29 @@ std::wstring DiscardFolderName() {
   return L"~" + ProductTag() + L".remove";
 }
 
+namespace {
+// The full long form of a path (an existing one's short 8.3 parts expanded).
+std::wstring LongFullPath(const std::wstring& Path) {
+  std::wstring full(MAX_PATH, L'\0');
+  DWORD n = GetFullPathNameW(Path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+  if (n >= full.size()) {
+    full.resize(n);
+    n = GetFullPathNameW(Path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+  }
+  full.resize(n < full.size() ? n : 0);
+  if (full.empty()) return Path;
+  std::wstring longer(MAX_PATH, L'\0');
+  n = GetLongPathNameW(full.c_str(), longer.data(), static_cast<DWORD>(longer.size()));
+  if (n >= longer.size()) {
+    longer.resize(n);
+    n = GetLongPathNameW(full.c_str(), longer.data(), static_cast<DWORD>(longer.size()));
+  }
+  return n > 0 && n < longer.size() ? longer.substr(0, n) : full;
+}
+} // namespace
+
 bool SameFolder(const std::wstring& A, const std::wstring& B) {
-  const std::wstring a = IncludeTrailingBackslash(A), b = IncludeTrailingBackslash(B);
+  const std::wstring a = IncludeTrailingBackslash(LongFullPath(A)), b = IncludeTrailingBackslash(LongFullPath(B));
   return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
          CSTR_EQUAL;
 }
