@@ -38,7 +38,7 @@ public:
 private:
   std::wstring FInstallDir;
   bool FHasRecord = false;
-  bool FUnregistered = false; // the previous version's components
+  bool FUnregistered = false;              // the previous version's components
   std::unique_ptr<TStagingArea> FOld;      // in the previous install folder
   std::unique_ptr<TStagingArea> FReplaced; // in the new one, when it is another folder
 };

@@ -1,12 +1,15 @@
 // Upgrade over an installed version of the benchmark payload (about 110 MB in
-// 40 files), timed two ways in the same run, alternating:
+// 40 files), timed two ways in the same run, interleaved:
 //   delete first: the previous version removed (files, shortcuts, record),
 //     then the payload inflated and written, then shortcuts and record, as
 //     the install sequence did before it kept the previous version;
 //   move aside: TInstaller::DoInstall, which inflates and checks the payload
 //     first, moves the previous version aside, writes the new one and deletes
 //     the moved files at the end.
-// Prints the median of each and their ratio; the target is at most 1.10x.
+// Prints the median of each, their ratio (the target is at most 1.10x) and
+// the medians of their parts: what happens to the previous version (deleted,
+// or moved aside and deleted at the end), inflating and writing the payload,
+// and the rest (components, shortcuts, record).
 //
 //   bench_upgrade [PAYLOAD]   PAYLOAD: a zlib payload stream (default: the
 //                              extraction benchmark's payload.bin)
@@ -43,11 +46,28 @@ double Now() {
   return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
 }
 
+// The parts of one run, in seconds.
+struct TParts {
+  double Previous = 0; // deleting, or moving aside and deleting at the end
+  double Payload = 0;  // inflating, checking and writing the payload
+  double Rest = 0;     // components, shortcuts, record
+  double Total() const { return Previous + Payload + Rest; }
+};
+
 class TBenchView : public TInstallView {
 public:
   std::wstring Path;
+  // When each step's status text was first shown.
+  std::vector<std::pair<std::wstring, double>> Steps;
+  // Unless == 0: the time when the step is not shown.
+  double StepTime(TInstallStep Step, double Unless = 0) const {
+    for (const auto& [text, time] : Steps)
+      if (text == StepText(Step)) return time;
+    if (Unless > 0) return Unless;
+    throw Exception(L"step not shown: " + StepText(Step));
+  }
   std::wstring InstallPathText() override { return Path; }
-  void SetStatus(const std::wstring&) override {}
+  void SetStatus(const std::wstring& Text) override { Steps.emplace_back(Text, Now()); }
   void SetProgressRange(int, int) override {}
   void SetProgress(int) override {}
   void ProcessMessages() override {
@@ -72,39 +92,65 @@ std::string ReadWholeFile(const std::wstring& Path) {
   return data;
 }
 
-// The upgrade as the install sequence made it before: removal, then copy.
-bool DeleteFirstUpgrade(TBenchView& View, const std::string& Payload) {
+// The parts of a run, told apart by its status texts: the removal step, the
+// copy step (inflating and writing, and the components), and the shortcut to
+// record steps; what follows the record step is the deletion of the moved
+// files, which counts with the previous version.
+TParts PartsOf(const TBenchView& View, double Start, double End) {
+  const double copy = View.StepTime(TInstallStep::Copy);
+  const double remove = View.StepTime(TInstallStep::RemoveOld, copy); // not shown on a first installation
+  const double shortcut = View.StepTime(TInstallStep::Shortcut), record = View.StepTime(TInstallStep::Register);
+  TParts parts;
+  parts.Previous = (copy - remove) + (End - record);
+  parts.Payload = (remove - Start) + (shortcut - copy); // the new sequence inflates before the removal step
+  parts.Rest = record - shortcut;
+  return parts;
+}
+
+// The upgrade as the install sequence made it before: removal, then copy,
+// with the same status texts.
+TParts DeleteFirstUpgrade(TBenchView& View, const std::string& Payload) {
+  View.Steps.clear();
+  const double start = Now();
   TInstallerState& s = Installer();
   s.InstallDir = IncludeTrailingBackslash(View.Path);
   s.ProductDir = s.InstallDir + std::wstring(ProductFolderName);
   ProcessPendingMessages(View, 1000);
   if (CheckIsHasLastVer()) {
+    View.SetStatus(StepText(TInstallStep::RemoveOld));
     std::wstring errors;
     UninstallLastVersion(errors);
   }
+  View.SetStatus(StepText(TInstallStep::Copy));
   ProcessPendingMessages(View, 1000);
   TInstaller installer(View);
-  if (!installer.ExtractPayloadFrom(Payload.data(), Payload.size(), s.InstallDir)) return false;
+  if (!installer.ExtractPayloadFrom(Payload.data(), Payload.size(), s.InstallDir)) throw Exception(L"copy failed");
   RegisterComponents(s.LastInstallLocation);
   TInstallRecordState& r = s.InstallRecordState;
+  View.SetStatus(StepText(TInstallStep::Shortcut));
   ProcessPendingMessages(View, 1000);
   r.IsCreateDeskTopShortCut = true;
   CreateShortcut(s.ProductDir + std::wstring(MainExeName), r.ShortcutFileName, ProductTag(), L"", -1);
+  View.SetStatus(StepText(TInstallStep::StartMenu));
   ProcessPendingMessages(View, 1000);
   r.IsCreateProgramsShortCut = true;
   CreateLinkToProgramsStartUp(s.ProductDir + std::wstring(MainExeName), s.ProductDir, ProductTag(), true, ProductTag(),
                               r.ProgramsStartUpFileName);
   CreateLinkToProgramsStartUp(s.ProductDir + std::wstring(UninstallExeName), s.ProductDir, L"卸载" + ProductTag(), true,
                               ProductTag(), r.ProgramsStartUpUnInstallFileName);
+  View.SetStatus(StepText(TInstallStep::Register));
   ProcessPendingMessages(View, 1000);
   RegisterSoftwareInfoToRegistry();
-  return true;
+  return PartsOf(View, start, Now());
 }
 
-bool MoveAsideUpgrade(TBenchView& View, const std::string& Payload) {
+TParts MoveAsideUpgrade(TBenchView& View, const std::string& Payload) {
+  View.Steps.clear();
   TInstaller installer(View);
   installer.UsePayload(Payload.data(), Payload.size());
-  return installer.DoInstall();
+  const double start = Now();
+  if (!installer.DoInstall()) throw Exception(L"the upgrade failed");
+  return PartsOf(View, start, Now());
 }
 
 double Median(std::vector<double> v) {
@@ -125,24 +171,24 @@ int wmain(int argc, wchar_t** argv) {
     }
     const std::string payload = ReadWholeFile(payloadPath);
     const char* repsText = std::getenv("BENCH_REPS");
-    const int reps = std::max(1, repsText ? std::atoi(repsText) : 5);
+    // More runs than the other benchmarks: each is seconds long and disk bound.
+    const int reps = std::max(1, repsText ? std::atoi(repsText) : 11);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     TBenchView view;
     view.Path = L"C:\\qelvane-bench\\Norventa";
     auto run = [&](bool MoveAside) {
       ResetInstallerState(); // each installer run is a new process
-      const double start = Now();
-      const bool ok = MoveAside ? MoveAsideUpgrade(view, payload) : DeleteFirstUpgrade(view, payload);
-      const double seconds = Now() - start;
-      if (!ok) throw Exception(L"the upgrade failed");
-      return seconds;
+      return MoveAside ? MoveAsideUpgrade(view, payload) : DeleteFirstUpgrade(view, payload);
     };
     run(true); // the first installation, and a warm-up
-    std::vector<double> deleteFirst, moveAside;
+    std::vector<TParts> deleteFirst, moveAside;
+    // In the order ABBA, so that a drift of the machine's load or of the
+    // disk's state weighs on both the same.
     for (int i = 0; i < reps; ++i) {
-      deleteFirst.push_back(run(false));
+      if (i % 2 == 0) deleteFirst.push_back(run(false));
       moveAside.push_back(run(true));
+      if (i % 2 == 1) deleteFirst.push_back(run(false));
     }
 
     std::wstring errors;
@@ -150,15 +196,27 @@ int wmain(int argc, wchar_t** argv) {
     UninstallLastVersion(errors);
     RemoveDirectoryW(L"C:\\qelvane-bench");
 
-    const double before = Median(deleteFirst), after = Median(moveAside), ratio = after / before;
-    std::printf("upgrade of the benchmark payload (%.1f MB compressed), median of %d runs each, alternating\n",
+    auto part = [](const std::vector<TParts>& Runs, double (*Of)(const TParts&)) {
+      std::vector<double> v;
+      for (const TParts& p : Runs)
+        v.push_back(Of(p));
+      return v;
+    };
+    auto total = [](const TParts& p) { return p.Total(); };
+    const std::vector<double> beforeRuns = part(deleteFirst, total), afterRuns = part(moveAside, total);
+    const double before = Median(beforeRuns), after = Median(afterRuns), ratio = after / before;
+    std::printf("upgrade of the benchmark payload (%.1f MB compressed), median of %d runs each, interleaved\n",
                 payload.size() / 1e6, reps);
-    std::printf("  delete first (before):       %.3f s (min %.3f, max %.3f)\n", before,
-                *std::min_element(deleteFirst.begin(), deleteFirst.end()),
-                *std::max_element(deleteFirst.begin(), deleteFirst.end()));
-    std::printf("  move aside, check first:     %.3f s (min %.3f, max %.3f)\n", after,
-                *std::min_element(moveAside.begin(), moveAside.end()),
-                *std::max_element(moveAside.begin(), moveAside.end()));
+    std::printf("%-28s %9s %9s %9s %10s %9s %9s\n", "", "total s", "min", "max", "previous", "payload", "rest");
+    auto row = [&](const char* Label, const std::vector<TParts>& Runs, const std::vector<double>& Totals) {
+      std::printf("%-28s %9.3f %9.3f %9.3f %10.3f %9.3f %9.3f\n", Label, Median(Totals),
+                  *std::min_element(Totals.begin(), Totals.end()), *std::max_element(Totals.begin(), Totals.end()),
+                  Median(part(Runs, [](const TParts& p) { return p.Previous; })),
+                  Median(part(Runs, [](const TParts& p) { return p.Payload; })),
+                  Median(part(Runs, [](const TParts& p) { return p.Rest; })));
+    };
+    row("delete first (before)", deleteFirst, beforeRuns);
+    row("move aside, check first", moveAside, afterRuns);
     std::printf("time: move aside / delete first = %.2fx (target at most 1.10x): %s\n", ratio,
                 ratio <= 1.10 ? "met" : "MISSED");
     return ratio <= 1.10 ? 0 : 1;
