@@ -153,6 +153,27 @@ TParts MoveAsideUpgrade(TBenchView& View, const std::string& Payload) {
   return PartsOf(View, start, Now());
 }
 
+// Writes the installed files' data to the disk, as it long is for a version
+// that was installed some time ago; otherwise the benchmark's quick
+// succession would let one flow throw away pages the other has to write.
+void FlushTree(const std::wstring& Folder) {
+  WIN32_FIND_DATAW f;
+  HANDLE find = FindFirstFileW((Folder + L"*").c_str(), &f);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::wstring name = f.cFileName, path = Folder + name;
+    if (name == L"." || name == L"..") continue;
+    if (f.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      FlushTree(path + L"\\");
+    } else {
+      UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr));
+      if (file) FlushFileBuffers(file.get());
+    }
+  } while (FindNextFileW(find, &f));
+  FindClose(find);
+}
+
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
@@ -178,6 +199,7 @@ int wmain(int argc, wchar_t** argv) {
     TBenchView view;
     view.Path = L"C:\\qelvane-bench\\Norventa";
     auto run = [&](bool MoveAside) {
+      FlushTree(IncludeTrailingBackslash(view.Path));
       ResetInstallerState(); // each installer run is a new process
       return MoveAside ? MoveAsideUpgrade(view, payload) : DeleteFirstUpgrade(view, payload);
     };
