@@ -92,9 +92,10 @@ void UnRegisterSoftwareInfoToRegistry() {
   });
 }
 
-void UninstallLastVersion(std::wstring& ErrorText_) {
+void UninstallLastVersion(std::wstring& ErrorText_, unsigned Steps) {
   ErrorText_.clear();
-  auto step = [&](const wchar_t* Label, auto&& Body) {
+  auto step = [&](TUninstallSteps Part, const wchar_t* Label, auto&& Body) {
+    if (!(Steps & Part)) return;
     try {
       Body();
     } catch (const std::exception& e) {
@@ -103,31 +104,31 @@ void UninstallLastVersion(std::wstring& ErrorText_) {
   };
   const TInstallerState& s = Installer();
   const TLastInstallRecord& last = s.LastInstallRecord;
-  step(L"读取上次安装信息:", [] { ReadSoftwareInstallInfoFromRegistry(); });
-  step(L"反注册库:", [&] { UnregisterComponents(s.LastInstallLocation); });
-  step(L"取消随系统运行而启动:", [&] {
+  step(usReadRecord, L"读取上次安装信息:", [] { ReadSoftwareInstallInfoFromRegistry(); });
+  step(usComponents, L"反注册库:", [&] { UnregisterComponents(s.LastInstallLocation); });
+  step(usShellEntries, L"取消随系统运行而启动:", [&] {
     if (last.IsAutoRun) UnSetApplicationAutoRun(ProductTag());
   });
-  step(L"删除快捷方式:", [&] {
+  step(usShellEntries, L"删除快捷方式:", [&] {
     if (last.IsCreateDeskTopShortCut && !last.ShortcutFileName.empty()) DeleteShortCut(last.ShortcutFileName);
   });
-  step(L"删除快速启动栏1:", [&] {
+  step(usShellEntries, L"删除快速启动栏1:", [&] {
     if (last.IsCreateProgramsShortCut && !last.ProgramsStartupFileName.empty())
       DeleteShortCut(last.ProgramsStartupFileName);
   });
-  step(L"删除快速启动栏2:", [&] {
+  step(usShellEntries, L"删除快速启动栏2:", [&] {
     if (last.IsCreateProgramsShortCut && !last.ProgramsStartupUnInstallFileName.empty())
       DeleteShortCut(last.ProgramsStartupUnInstallFileName);
   });
-  step(L"删除快速启动栏3:", [&] {
+  step(usShellEntries, L"删除快速启动栏3:", [&] {
     // RemoveDirectory only removes an empty folder.
     if (last.IsCreateProgramsShortCut && !last.ProgramsStartupFileName.empty())
       RemoveDirectoryW(ExcludeTrailingBackslash(ExtractFilePath(last.ProgramsStartupFileName)).c_str());
   });
-  step(L"删除安装文件:", [&] {
+  step(usFiles, L"删除安装文件:", [&] {
     if (!s.LastInstallLocation.empty()) DeleteInstallFiles(s.LastInstallLocation);
   });
-  step(L"删除安装信息:", [] { UnRegisterSoftwareInfoToRegistry(); });
+  step(usRecord, L"删除安装信息:", [] { UnRegisterSoftwareInfoToRegistry(); });
 }
 
 namespace {

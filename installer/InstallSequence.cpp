@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "installer/InstallRecord.h"
+#include "installer/PreviousVersion.h"
 #include "installer/Profile.h"
 #include "installer/Shell.h"
 
@@ -25,22 +26,32 @@ std::wstring DefaultInstallPath() {
   return folder + L"\\" + std::wstring(PublisherShortName);
 }
 
-void TInstaller::RemovePreviousVersion() {
-  if (!CheckIsHasLastVer()) return;
-  FView.SetStatus(StepText(TInstallStep::RemoveOld));
-  FView.SetProgressRange(0, 100);
-  FView.SetProgress(0);
-  std::wstring errors;
+TInstaller::TInstaller(TInstallView& View) : FView(View) {}
+
+TInstaller::~TInstaller() = default;
+
+void TInstaller::RemovePreviousVersion(TPreviousVersion& Previous) {
+  const bool hasLastVersion = CheckIsHasLastVer();
+  if (hasLastVersion) {
+    FView.SetStatus(StepText(TInstallStep::RemoveOld));
+    FView.SetProgressRange(0, 100);
+    FView.SetProgress(0);
+  }
   try {
-    UninstallLastVersion(errors);
+    Previous.MoveAside(hasLastVersion);
   } catch (...) {
-    FView.SetProgress(100);
+    if (hasLastVersion) FView.SetProgress(100);
     throw;
   }
-  FView.SetProgress(100);
+  if (hasLastVersion) FView.SetProgress(100);
 }
 
-bool TInstaller::DoInstall(bool ShowCopyFailure) {
+void TInstaller::CopyFailed() {
+  FInstallSuccess = false;
+  FView.ShowCopyFailure(std::wstring(CopyFailureText), std::wstring(CopyFailureCaption));
+}
+
+bool TInstaller::DoInstall() {
   TInstallerState& s = Installer();
   std::wstring programFiles;
   std::wstring text = FView.InstallPathText();
@@ -49,15 +60,38 @@ bool TInstaller::DoInstall(bool ShowCopyFailure) {
   s.ProductDir = s.InstallDir + std::wstring(ProductFolderName);
   ProcessPendingMessages(FView, 1000);
 
-  RemovePreviousVersion();
-
-  FView.SetStatus(StepText(TInstallStep::Copy));
-  ProcessPendingMessages(FView, 1000);
-  if (!ExtractPayload(s.InstallDir)) {
-    FInstallSuccess = false;
-    if (ShowCopyFailure) MessageBoxW(nullptr, L"拷贝安装文件失败,安装程序将退出！", L"提示", MB_ICONERROR | MB_OK);
+  // A damaged payload is found before anything of the previous version is
+  // touched; the inflated archive is kept for the extraction.
+  if (!LoadPayload()) {
+    CopyFailed();
     return false;
   }
+
+  // Until the new version is completely written, the previous one is only
+  // moved aside, and a failure puts it back as it was.
+  TPreviousVersion previous(s.InstallDir);
+  bool copied = false;
+  try {
+    RemovePreviousVersion(previous);
+    FView.SetStatus(StepText(TInstallStep::Copy));
+    ProcessPendingMessages(FView, 1000);
+    copied = ExtractLoaded(s.InstallDir, &previous.Replaced());
+  } catch (...) {
+    FArchive.Clear();
+    RemoveCreated();
+    previous.Restore();
+    throw;
+  }
+  FArchive.Clear();
+  if (!copied) {
+    RemoveCreated();
+    previous.Restore();
+    CopyFailed();
+    return false;
+  }
+  FCreatedFiles.clear();
+  FCreatedFolders.clear();
+  previous.Supersede();
 
   // The payload carries no component files; the previous installation's
   // folder is where any registered ones would be.
@@ -82,6 +116,7 @@ bool TInstaller::DoInstall(bool ShowCopyFailure) {
   ProcessPendingMessages(FView, 1000);
   RegisterSoftwareInfoToRegistry();
 
+  previous.Discard();
   FInstallSuccess = true;
   return true;
 }

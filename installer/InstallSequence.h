@@ -3,8 +3,15 @@
 // them: the interim window and the wizard both drive it through TInstallView.
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "core/payload/Payload.h"
+#include "installer/WriteAll.h"
 
 namespace qelvane {
+
+class TStagingArea;
+class TPreviousVersion;
 
 // What the install sequence shows its progress on.
 class TInstallView {
@@ -16,6 +23,10 @@ public:
   virtual void SetProgress(int Position) = 0;
   // Processes the pending window messages once.
   virtual void ProcessMessages() = 0;
+  // Tells the user that the files could not be copied (the one message the
+  // install sequence shows): a system message box with an error icon and an
+  // OK button, owned by no window.
+  virtual void ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption) = 0;
 };
 
 // Processes pending messages Count + 1 times (nothing for a negative count).
@@ -23,23 +34,51 @@ void ProcessPendingMessages(TInstallView& View, int Count);
 
 class TInstaller {
 public:
-  explicit TInstaller(TInstallView& View) : FView(View) {}
+  explicit TInstaller(TInstallView& View);
+  ~TInstaller();
 
-  // The whole sequence: folders, previous-version removal, extraction,
-  // components, shortcuts, Start menu, install record. Returns InstallSuccess.
-  // A failed extraction shows the copy-failure message box unless
-  // ShowCopyFailure is false.
-  bool DoInstall(bool ShowCopyFailure = true);
-  void RemovePreviousVersion();
-  // Writes the payload resource below Folder (ends in a backslash).
+  // The whole sequence: folders, the payload inflated and checked, the
+  // previous version moved aside, extraction, the previous version's shell
+  // entries and record replaced by the new ones. Returns InstallSuccess.
+  // When the payload is damaged nothing is touched; when the copy fails
+  // (false, or an error that propagates after the rollback) the new files are
+  // removed and the previous version is put back as it was.
+  bool DoInstall();
+  // Writes the payload below Folder (ends in a backslash), without an
+  // upgrade around it: inflates and checks it, then extracts.
   bool ExtractPayload(const std::wstring& Folder);
-  // Extracts an already loaded zlib stream; the body of ExtractPayload.
+  // ExtractPayload of a given zlib stream.
   bool ExtractPayloadFrom(const void* Stream, size_t Size, const std::wstring& Folder);
   bool InstallSuccess() const { return FInstallSuccess; }
 
+  // The zlib stream to install instead of the executable's "RESOURCES"
+  // resource (tests, benchmarks); it must outlive the installer.
+  void UsePayload(const void* Stream, size_t Size);
+  // How the extracted bytes reach their files (empty: WriteFile).
+  void UseWriteCall(TWriteCall Call) { FWriteCall = std::move(Call); }
+
 private:
+  // Moves the previous version aside, showing the removal step.
+  void RemovePreviousVersion(TPreviousVersion& Previous);
+  // Inflates the payload and checks its directory; false (with its log
+  // line) when it is damaged or refused.
+  bool LoadPayload();
+  // Writes the loaded payload below Folder. Files it replaces are moved
+  // aside into Replaced when given; the files and folders it creates are
+  // noted for RemoveCreated.
+  bool ExtractLoaded(const std::wstring& Folder, TStagingArea* Replaced);
+  // Deletes what ExtractLoaded created, newest first.
+  void RemoveCreated();
+  void CopyFailed();
+
   TInstallView& FView;
   bool FInstallSuccess = false;
+  const void* FPayload = nullptr;
+  size_t FPayloadSize = 0;
+  TWriteCall FWriteCall;
+  TChunkedMemory FArchive;
+  std::vector<std::wstring> FCreatedFiles;
+  std::vector<std::wstring> FCreatedFolders;
 };
 
 // The install folder for a path text: a text of 2 characters or fewer falls

@@ -49,7 +49,7 @@ public:
   void SetProgressRange(int Min, int Max) override;
   void SetProgress(int Position) override;
   void ProcessMessages() override;
-  void ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption);
+  void ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption) override;
 
   // Components, named as the form defines them.
 #ifdef QELVANE_HAS_PAGECONTROL

@@ -5,7 +5,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "installer/InstallRecord.h"
 #include "installer/Profile.h"
+#include "winbase/Files.h"
 #include "winbase/Handles.h"
 #include "winbase/Log.h"
 #include "winbase/WinText.h"
@@ -79,6 +81,78 @@ void ClearInstallLog() {
 }
 std::wstring InstallLogText() {
   return AnsiToWide(ReadFileBytes(InstallLogPath()));
+}
+
+namespace {
+
+void ReadTree(const std::wstring& Base, const std::wstring& Relative, std::map<std::wstring, std::string>& Out) {
+  WIN32_FIND_DATAW f;
+  HANDLE h = FindFirstFileW((Base + Relative + L"*").c_str(), &f);
+  if (h == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::wstring n = f.cFileName;
+    if (n == L"." || n == L"..") continue;
+    const std::wstring rel = Relative + n;
+    if (f.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      Out[rel + L"\\"] = "<folder>";
+      ReadTree(Base, rel + L"\\", Out);
+    } else {
+      Out[rel] = ReadFileBytes(Base + rel);
+    }
+  } while (FindNextFileW(h, &f));
+  FindClose(h);
+}
+
+std::string Utf8(const std::wstring& s) {
+  return WideToAnsi(s, CP_UTF8);
+}
+
+} // namespace
+
+TInstallState ReadInstallState(const std::wstring& Folder) {
+  TInstallState state;
+  ReadTree(IncludeTrailingBackslash(Folder), L"", state.Files);
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, InstallRecordKey().c_str(), 0, KEY_READ | KEY_WOW64_32KEY, &key) ==
+      ERROR_SUCCESS) {
+    for (DWORD i = 0;; ++i) {
+      wchar_t name[512];
+      BYTE data[4096];
+      DWORD nameLen = 512, type = 0, size = sizeof(data);
+      if (RegEnumValueW(key, i, name, &nameLen, nullptr, &type, data, &size) != ERROR_SUCCESS) break;
+      state.Record[name] = std::to_string(type) + ":" + std::string(reinterpret_cast<char*>(data), size);
+    }
+    for (const wchar_t* link : {L"ShortcutFileName", L"ProgramsStartUpFileName", L"ProgramsStartUpUnInstallFileName"}) {
+      wchar_t path[MAX_PATH] = {};
+      DWORD size = sizeof(path) - sizeof(wchar_t);
+      if (RegQueryValueExW(key, link, nullptr, nullptr, reinterpret_cast<BYTE*>(path), &size) == ERROR_SUCCESS &&
+          path[0])
+        state.Shortcuts[path] = FileExists(path) ? ReadFileBytes(path) : "<missing>";
+    }
+    RegCloseKey(key);
+  }
+  return state;
+}
+
+std::string Differences(const TInstallState& Before, const TInstallState& After) {
+  std::string out;
+  auto compare = [&](const char* What, const std::map<std::wstring, std::string>& A,
+                     const std::map<std::wstring, std::string>& B) {
+    for (const auto& [k, v] : A) {
+      auto it = B.find(k);
+      if (it == B.end())
+        out += std::string(What) + " gone: " + Utf8(k) + "\n";
+      else if (it->second != v)
+        out += std::string(What) + " changed: " + Utf8(k) + " (" + std::to_string(v.size()) + " -> " +
+               std::to_string(it->second.size()) + " bytes)\n";
+    }
+    for (const auto& [k, v] : B)
+      if (!A.count(k)) out += std::string(What) + " new: " + Utf8(k) + "\n";
+  };
+  compare("file", Before.Files, After.Files);
+  compare("record value", Before.Record, After.Record);
+  compare("shortcut", Before.Shortcuts, After.Shortcuts);
+  return out;
 }
 
 DWORD RunAndWait(const std::wstring& CommandLine, DWORD TimeoutMs) {

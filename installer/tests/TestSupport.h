@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,7 @@ public:
   std::vector<std::wstring> Statuses;
   int RangeMin = -1, RangeMax = -1, Position = -1;
   int MessageCalls = 0;
+  std::vector<std::wstring> CopyFailures; // text and caption of each message shown
   std::wstring InstallPathText() override { return Path; }
   void SetStatus(const std::wstring& Text) override { Statuses.push_back(Text); }
   void SetProgressRange(int Min, int Max) override {
@@ -47,7 +49,24 @@ public:
   }
   void SetProgress(int P) override { Position = P; }
   void ProcessMessages() override { ++MessageCalls; }
+  void ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption) override {
+    CopyFailures.push_back(Text + L"|" + Caption);
+  }
 };
+
+// What an installation left on the machine, to compare before and after a
+// failed upgrade: every file and folder below a folder (path relative to it
+// -> bytes, "<folder>" for folders), every value of the install record
+// (name -> type and bytes) and the files its shortcut values name (path ->
+// bytes, "<missing>" when absent).
+struct TInstallState {
+  std::map<std::wstring, std::string> Files;
+  std::map<std::wstring, std::string> Record;
+  std::map<std::wstring, std::string> Shortcuts;
+};
+TInstallState ReadInstallState(const std::wstring& Folder);
+// The differences, one line each (empty when equal), for test messages.
+std::string Differences(const TInstallState& Before, const TInstallState& After);
 
 // Runs a program and waits for it; returns its exit code (or -1).
 DWORD RunAndWait(const std::wstring& CommandLine, DWORD TimeoutMs = 60000);

@@ -151,6 +151,43 @@ void TypeInto(HWND AEdit, const std::wstring& AText) {
     SendMessageW(AEdit, WM_CHAR, c, 0);
 }
 
+void TWizardAutopilot::Step() {
+  switch (FStage) {
+  case 0: { // the wizard appears
+    TFind f{FPid, 562, 371, false};
+    EnumWindows(FindTop, reinterpret_cast<LPARAM>(&f));
+    if (!f.Found) return;
+    FWizard = f.Found;
+    Sleep(400);
+    ClickForm(FWizard, 274, 292); // 确定安装
+    ClickForm(FWizard, 281, 239); // 立刻安装
+    FBar = FindChildOfClass(FWizard, L"msctls_progress32");
+    FStage = 1;
+    return;
+  }
+  case 1: // the progress page is shown
+    if (FBar && IsWindowVisible(FBar)) FStage = 2;
+    return;
+  case 2: // and gone again: the finished page
+    if (FBar && IsWindowVisible(FBar)) return;
+    if (!IsWindowEnabled(FWizard)) return; // a message box is up
+    Sleep(300);
+    ClickForm(FWizard, 118, 199); // 立即运行 off
+    ClickForm(FWizard, 302, 199); // 访问网站 off
+    ClickForm(FWizard, 274, 266); // 完成安装
+    FSince = GetTickCount();
+    FStage = 3;
+    return;
+  case 3: // a disabled finished page: only the close button ends it
+    if (GetTickCount() - FSince < 3000 || !IsWindow(FWizard)) return;
+    ClickForm(FWizard, 540, 10);
+    FStage = 4;
+    return;
+  default:
+    return;
+  }
+}
+
 bool WaitForInstallEnd(HWND AWizard, DWORD ATimeoutMs) {
   HWND bar = FindChildOfClass(AWizard, L"msctls_progress32");
   if (!bar) return false;

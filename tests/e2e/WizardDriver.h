@@ -38,6 +38,24 @@ void TypeInto(HWND AEdit, const std::wstring& AText);
 // Waits for the wizard's progress page to come and go (the install sequence
 // ran to its end or stopped); false on a timeout.
 bool WaitForInstallEnd(HWND AWizard, DWORD ATimeoutMs = 240000);
+// Takes a running installer through a quick install, one small step per
+// call (meant for loops that also watch the process): finds the wizard,
+// confirms the notice, starts the quick install, and once the progress page
+// is gone finishes without starting anything (or closes a disabled
+// finished page).
+class TWizardAutopilot {
+public:
+  explicit TWizardAutopilot(DWORD AProcessId) : FPid(AProcessId) {}
+  void Step();
+
+private:
+  DWORD FPid;
+  HWND FWizard = nullptr;
+  HWND FBar = nullptr;
+  int FStage = 0;
+  DWORD FSince = 0;
+};
+
 // Waits until ACondition holds or ATimeoutMs passes; returns the last result.
 template <class F> bool WaitUntil(F&& ACondition, DWORD ATimeoutMs) {
   const DWORD start = GetTickCount();
