@@ -23,14 +23,14 @@ TfrmBaseMsgBox::TfrmBaseMsgBox(TComponent* AOwner) : TDefaultSkinForm(AOwner) {
   imgHint->SetBounds(9, 29, 48, 48);
   imgHint->SetTransparent(true);
   imgHint->SetStretch(true);
-  imgHint->SetParent(this);
+  imgHint->SetParent(pnlMain);
   lblText = &TComponent::Create<TSkinLabel>(*this);
   lblText->SetName(L"lblText");
   lblText->SetBounds(76, 42, 10, 20);
   lblText->UseSkinFont = false;
   lblText->Font().SetName(L"Tahoma");
   lblText->Font().SetHeight(-12);
-  lblText->SetParent(this);
+  lblText->SetParent(pnlMain);
 
   struct TButtonDef {
     TSkinButton** Field;
@@ -157,9 +157,8 @@ void TfrmBaseMsgBox::FitToContent() {
   const int32_t right = lblText->Left() + lblText->Width();
   if (right > Width() - 20) SetWidth(right + 20);
   if (!FUsedBtnList.empty()) {
-    TSkinButton* last = FUsedBtnList.back();
-    // The button's top in form coordinates.
-    const int32_t buttonTop = last->Top() + (last->Parent() == pnlMain ? pnlMain->Top() : 0);
+    // The label and the buttons lie on the same panel.
+    const int32_t buttonTop = FUsedBtnList.back()->Top();
     const int32_t labelBottom = lblText->Top() + lblText->Height();
     if (buttonTop - 10 < labelBottom) SetHeight(lblText->Top() + Height() + lblText->Height() - buttonTop + 10);
   }
