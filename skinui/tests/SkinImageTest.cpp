@@ -85,13 +85,12 @@ TEST_F(SkinImageTest, GifFramesStayForTheirDelaysInTimerTicksAndADelayOfZeroForO
   EXPECT_EQ(Image->FrameTimeArr(), (std::vector<uint32_t>{3, 0, 2}));
   EXPECT_TRUE(Image->DrawTimer().Enabled());
   EXPECT_EQ(Image->DrawTimer().Interval(), 10u);
+  // Ticks driven one by one: frame 0 for 3 ticks, frame 1 for 1, frame 2 for 2.
+  Image->DrawTimer().SetEnabled(false);
   PaintAll();
   EXPECT_EQ(Centre(), 0xFF0000u);
-
-  // Ticks driven one by one: frame 0 for 3 ticks, frame 1 for 1, frame 2 for 2.
   const uint32_t colours[] = {0xFF0000u, 0x00FF00u, 0x0000FFu};
   const int expected[] = {0, 0, 1, 2, 2, 0, 0, 0, 1};
-  Image->DrawTimer().SetEnabled(false);
   for (int frame : expected) {
     Image->DrawTimer().SetEnabled(true);
     Image->DrawTimer().Fire();
