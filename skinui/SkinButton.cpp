@@ -152,8 +152,10 @@ TGDIIMGADV* TSkinButton::GetStateElement(TButtonImage AImage) {
 
 void TSkinButton::ChangeSkinFile() {
   TSkinCustomControl::ChangeSkinFile();
-  // The style items were made anew: look the style up again.
+  // The style items were made anew: look the style up again, and draw the
+  // new skin's images (a skin change alone recomposes without redrawing).
   SetButtonStyle(FButtonStyle);
+  RepaintSelfImage();
 }
 
 void TSkinButton::Loaded() {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "drawing/GPBitmap.h"
@@ -85,13 +86,12 @@ TEST_F(SkinImageTest, GifFramesStayForTheirDelaysInTimerTicksAndADelayOfZeroForO
   EXPECT_EQ(Image->FrameTimeArr(), (std::vector<uint32_t>{3, 0, 2}));
   EXPECT_TRUE(Image->DrawTimer().Enabled());
   EXPECT_EQ(Image->DrawTimer().Interval(), 10u);
+  // Ticks driven one by one: frame 0 for 3 ticks, frame 1 for 1, frame 2 for 2.
+  Image->DrawTimer().SetEnabled(false);
   PaintAll();
   EXPECT_EQ(Centre(), 0xFF0000u);
-
-  // Ticks driven one by one: frame 0 for 3 ticks, frame 1 for 1, frame 2 for 2.
   const uint32_t colours[] = {0xFF0000u, 0x00FF00u, 0x0000FFu};
   const int expected[] = {0, 0, 1, 2, 2, 0, 0, 0, 1};
-  Image->DrawTimer().SetEnabled(false);
   for (int frame : expected) {
     Image->DrawTimer().SetEnabled(true);
     Image->DrawTimer().Fire();
@@ -150,10 +150,32 @@ TEST_F(SkinImageTest, AStillPictureReplacesTheAnimationAndABadOneKeepsTheImage) 
   EXPECT_EQ(Argb(Image->Image(), 5, 5), 0xFF0000FFu);
 }
 
-TEST_F(SkinImageTest, APlainImageAskedToAnimateRunsNoTimer) {
+TEST_F(SkinImageTest, AFileAnimatesWhenItIsAGifAndAPlainImageRunsNoTimer) {
+  wchar_t dir[MAX_PATH];
+  GetTempPathW(MAX_PATH, dir);
+  const std::wstring path = std::wstring(dir) + L"skinimage-test.gif";
+  const std::vector<uint8_t> gif = MakeGif({{2, 4}, {3, 4}});
+  HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  WriteFile(h, gif.data(), static_cast<DWORD>(gif.size()), &written, nullptr);
+  CloseHandle(h);
+  Image->LoadFromFile(path);
+  DeleteFileW(path.c_str());
+  EXPECT_TRUE(Image->Animated());
+  EXPECT_EQ(Image->FrameTimeArr(), (std::vector<uint32_t>{4, 4}));
+  EXPECT_TRUE(Image->DrawTimer().Enabled());
+
+  // A plain (not GIF) image runs no timer, even when asked to animate; a tick finds no delays.
+  Image->LoadFromImage(SolidBitmap(4, 4, 0xFF00FF00), false);
   Image->LoadFromImage(SolidBitmap(4, 4, 0xFF00FF00), true);
   EXPECT_FALSE(Image->DrawTimer().Enabled());
   Image->DrawTimer().SetEnabled(true);
-  Image->DrawTimer().Fire(); // a tick finds no delays and does nothing
+  Image->DrawTimer().Fire();
   EXPECT_EQ(Image->FrameIndex(), 0);
+
+  // A missing file leaves no image.
+  Image->LoadFromFile(path);
+  EXPECT_FALSE(Image->Image());
+  EXPECT_FALSE(Image->Animated());
 }

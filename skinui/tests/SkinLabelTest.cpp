@@ -64,11 +64,6 @@ TEST_F(SkinLabelTest, ALongCaptionWrapsToTheWidthLeftBesideTheParentsEdge) {
   EXPECT_EQ(Label->Height(), (TextHeight() + 1) * (w / 170 + 1));
   EXPECT_GE(Label->Height(), 3 * (TextHeight() + 1));
 
-  // A bigger font measures again.
-  const int before = Label->Height();
-  Label->Font().SetSize(Label->Font().Size() * 2);
-  EXPECT_GT(Label->Height(), before);
-
   // Without AutoSize the size stays what the owner set.
   Label->SetAutoSize(false);
   Label->SetBounds(10, 20, 60, 30);

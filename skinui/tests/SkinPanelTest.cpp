@@ -68,7 +68,7 @@ TEST_F(SkinPanelTest, WithoutABitmapThePanelShowsItsParentAndWithOneItsNineGrid)
   EXPECT_EQ(Rgb(buf, 80, 3), 0x0000FFu);    // top edge, stretched
   EXPECT_EQ(Rgb(buf, 3, 60), 0x0000FFu);    // left edge, stretched
   EXPECT_EQ(Rgb(buf, 80, 60), 0x00FF00u);   // centre, stretched
-  EXPECT_EQ(Rgb(buf, 151, 111), 0x0000FFu); // inside the 8-pixel margin
+  EXPECT_EQ(Rgb(buf, 153, 113), 0x0000FFu); // inside the bottom-right 8-pixel corner
 
   Panel->SetBitmap(nullptr);
   PaintAll();
