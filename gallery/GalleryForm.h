@@ -16,9 +16,11 @@ public:
 
 protected:
   void Paint() override;
+  void DoShow() override;
 
 private:
   bool FPainted = false;
+  TWinControl* FFocusButton = nullptr;
 };
 
 } // namespace qelvane

@@ -1,5 +1,7 @@
 #include "tests/e2e/WizardDriver.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 namespace qelvane::test {
@@ -39,10 +41,12 @@ BOOL CALLBACK FindTop(HWND w, LPARAM l) {
   GetClassNameW(w, cls, 64);
   const bool dialog = std::wstring(cls) == L"#32770";
   if (dialog != f->Dialog) return TRUE;
+  // A form's drop shadow is no form.
+  if (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_NOACTIVATE) return TRUE;
   if (!dialog && f->W > 0) {
     RECT r;
     GetWindowRect(w, &r);
-    if (r.right - r.left != f->W || r.bottom - r.top != f->H) return TRUE;
+    if (r.right - r.left != f->W || (f->H > 0 && r.bottom - r.top != f->H)) return TRUE;
   }
   f->Found = w;
   return FALSE;
@@ -169,7 +173,17 @@ void TWizardAutopilot::Step() {
     if (FBar && IsWindowVisible(FBar)) FStage = 2;
     return;
   case 2: // and gone again: the finished page
-    if (FBar && IsWindowVisible(FBar)) return;
+    if (FBar && IsWindowVisible(FBar)) {
+      const LRESULT position = SendMessageW(FBar, PBM_GETPOS, 0, 0);
+      if (position != FLastPosition || !IsWindowEnabled(FWizard)) {
+        FLastPosition = position;
+        FSince = GetTickCount();
+      } else if (GetTickCount() - FSince > 8000) {
+        ClickForm(FWizard, 540, 10); // stopped by an error: close
+        FStage = 4;
+      }
+      return;
+    }
     if (!IsWindowEnabled(FWizard)) return; // a message box is up
     Sleep(300);
     ClickForm(FWizard, 118, 199); // 立即运行 off

@@ -15,8 +15,9 @@ public:
   TInstallerProcess(const TInstallerProcess&) = delete;
   TInstallerProcess& operator=(const TInstallerProcess&) = delete;
 
-  // The visible top-level window of the process whose client area is
-  // AWidth x AHeight (0: any), waited for up to ATimeoutMs; null if none.
+  // The visible top-level window of the process whose size is AWidth x
+  // AHeight (AWidth 0: any window; AHeight 0: any height, for prompts that
+  // fit their height to their text), waited for up to ATimeoutMs; null if none.
   HWND WaitForWindow(int AWidth, int AHeight, DWORD ATimeoutMs = 20000) const;
   // A visible standard dialog (system message box) of the process.
   HWND WaitForDialog(DWORD ATimeoutMs = 20000) const;
@@ -42,7 +43,8 @@ bool WaitForInstallEnd(HWND AWizard, DWORD ATimeoutMs = 240000);
 // call (meant for loops that also watch the process): finds the wizard,
 // confirms the notice, starts the quick install, and once the progress page
 // is gone finishes without starting anything (or closes a disabled
-// finished page).
+// finished page). A progress page that stays without progress (an error
+// stopped the sequence) is closed with the window's close button.
 class TWizardAutopilot {
 public:
   explicit TWizardAutopilot(DWORD AProcessId) : FPid(AProcessId) {}
@@ -54,6 +56,7 @@ private:
   HWND FBar = nullptr;
   int FStage = 0;
   DWORD FSince = 0;
+  LRESULT FLastPosition = -1;
 };
 
 // Waits until ACondition holds or ATimeoutMs passes; returns the last result.

@@ -130,7 +130,7 @@ TEST_F(WizardTest, ASecondCopyShowsItsPromptAndEnds) {
   HWND w = first.WaitForWindow(562, 371);
   ASSERT_NE(w, nullptr);
   TInstallerProcess second(InstallExe());
-  HWND prompt = second.WaitForWindow(320, 122);
+  HWND prompt = second.WaitForWindow(320, 0);
   ASSERT_NE(prompt, nullptr) << "the installer-running prompt";
   ClickForm(prompt, 261, 87); // 确定
   EXPECT_EQ(second.WaitForExit(20000), 1u);
@@ -143,7 +143,7 @@ TEST_F(WizardTest, ARunningProductIsWaitedForUntilItEnds) {
   std::optional<TInstallerProcess> product(std::in_place, BuiltFile("demo/Lumox.exe"));
   Sleep(1500);
   TInstallerProcess p(InstallExe());
-  HWND prompt = p.WaitForWindow(506, 296);
+  HWND prompt = p.WaitForWindow(506, 0);
   ASSERT_NE(prompt, nullptr) << "the product-running prompt";
   ClickForm(prompt, 149, 247); // 重试 while the product runs: stays
   Sleep(1000);
@@ -160,7 +160,7 @@ TEST_F(WizardTest, CancellingTheProductPromptEndsTheInstaller) {
   TInstallerProcess product(BuiltFile("demo/Lumox.exe"));
   Sleep(1500);
   TInstallerProcess p(InstallExe());
-  HWND prompt = p.WaitForWindow(506, 296);
+  HWND prompt = p.WaitForWindow(506, 0);
   ASSERT_NE(prompt, nullptr);
   ClickForm(prompt, 353, 248); // 取消
   EXPECT_EQ(p.WaitForExit(20000), 1u);

@@ -1,6 +1,6 @@
 // shot_driver.exe: one user action on a window of the virtual display, for
 // the screenshot script. "click W H X Y" clicks at (X, Y) of the visible
-// top-level window whose size is W x H; "type W H TEXT" types into its edit;
+// top-level window whose size is W x H (H 0: any height); "type W H TEXT" types into its edit;
 // "rect W H" prints its left and top; "ok" presses OK on a visible system
 // message box. Exit code 0 when done.
 #include <windows.h>
@@ -24,7 +24,8 @@ HWND FindBySize(int W, int H) {
         auto* f = reinterpret_cast<TF*>(l);
         RECT r;
         if (!IsWindowVisible(w) || !GetWindowRect(w, &r)) return TRUE;
-        if (r.right - r.left == f->W && r.bottom - r.top == f->H) {
+        if (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_NOACTIVATE) return TRUE; // a drop shadow
+        if (r.right - r.left == f->W && (f->H == 0 || r.bottom - r.top == f->H)) {
           f->Found = w;
           return FALSE;
         }
@@ -39,6 +40,17 @@ HWND FindBySize(int W, int H) {
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;
   const std::wstring verb = argv[1];
+  if (verb == L"list") { // the visible top-level windows and their sizes
+    EnumWindows(
+        [](HWND w, LPARAM) -> BOOL {
+          RECT r;
+          if (IsWindowVisible(w) && GetWindowRect(w, &r))
+            std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+          return TRUE;
+        },
+        0);
+    return 0;
+  }
   if (verb == L"ok") {
     HWND box = FindWindowW(L"#32770", nullptr);
     if (!box) return 1;
@@ -51,7 +63,7 @@ int wmain(int argc, wchar_t** argv) {
   if (verb == L"rect") {
     RECT r;
     GetWindowRect(w, &r);
-    std::printf("%ld %ld\n", r.left, r.top);
+    std::printf("%ld %ld %ld\n", r.left, r.top, r.bottom - r.top);
     return 0;
   }
   if (verb == L"click" && argc >= 6) {
