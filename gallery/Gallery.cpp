@@ -28,9 +28,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR ACmdLine, int) {
   const double skinLoaded = MillisSinceProcessStart();
   SetAppExceptionHandler([](const std::exception& e) { OutputDebugStringA(e.what()); });
   const std::wstring cmd(ACmdLine);
-  if (cmd.find(L"--prompt cancel") != std::wstring::npos) return ShowCancelInstallDialog();
-  if (cmd.find(L"--prompt installer") != std::wstring::npos) return ShowInstallerRunningDialog();
-  if (cmd.find(L"--prompt product") != std::wstring::npos) return ShowInstanceRunningDialog();
+  int prompt = -1;
+  if (cmd.find(L"--prompt cancel") != std::wstring::npos) prompt = ShowCancelInstallDialog();
+  if (cmd.find(L"--prompt installer") != std::wstring::npos) prompt = ShowInstallerRunningDialog();
+  if (cmd.find(L"--prompt product") != std::wstring::npos) prompt = ShowInstanceRunningDialog();
+  if (prompt >= 0) {
+    Application().DestroyComponents();
+    return prompt;
+  }
   TGalleryForm& form = Application().CreateForm<TGalleryForm>();
   const double built = MillisSinceProcessStart();
   if (firstFrame) {
@@ -44,6 +49,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR ACmdLine, int) {
   }
   form.Show();
   Application().Run();
+  Application().DestroyComponents();
   CoUninitialize();
   return 0;
 }

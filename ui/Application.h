@@ -44,6 +44,10 @@ public:
 
   // Runs the message loop until Terminate.
   void Run();
+  // Frees every form (and other component) the application owns. Programs
+  // call it before they return, so that no form outlives the other
+  // process-wide objects its destruction still uses.
+  void DestroyComponents();
   void Terminate();
   bool Terminated() const { return FTerminated; }
   // Dispatches every pending message, then returns.

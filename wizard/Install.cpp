@@ -44,6 +44,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     Application().Run(); // returns at once: termination was requested
     Application().Terminate();
   }
+  // Forms (a released prompt too) go while everything they use still exists.
+  Application().DestroyComponents();
   CoUninitialize();
   return Installer().ContinueStartup && success ? 0 : 1;
 }

@@ -130,10 +130,10 @@ TEST_F(WizardTest, ASecondCopyShowsItsPromptAndEnds) {
   HWND w = first.WaitForWindow(562, 371);
   ASSERT_NE(w, nullptr);
   TInstallerProcess second(InstallExe());
-  HWND prompt = second.WaitForWindow(320, 0);
+  HWND prompt = second.WaitForWindow(320, 0, 60000);
   ASSERT_NE(prompt, nullptr) << "the installer-running prompt";
   ClickForm(prompt, 261, 87); // 确定
-  EXPECT_EQ(second.WaitForExit(20000), 1u);
+  EXPECT_EQ(second.WaitForExit(60000), 1u);
   EXPECT_EQ(first.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE)) << "the first copy is unaffected";
   Click(w, Wizard.Close);
   EXPECT_EQ(first.WaitForExit(20000), 1u) << "closed without installing";
@@ -141,9 +141,9 @@ TEST_F(WizardTest, ASecondCopyShowsItsPromptAndEnds) {
 
 TEST_F(WizardTest, ARunningProductIsWaitedForUntilItEnds) {
   std::optional<TInstallerProcess> product(std::in_place, BuiltFile("demo/Lumox.exe"));
-  Sleep(1500);
+  ASSERT_NE(product->WaitForWindow(0, 0), nullptr) << "the product runs";
   TInstallerProcess p(InstallExe());
-  HWND prompt = p.WaitForWindow(506, 0);
+  HWND prompt = p.WaitForWindow(506, 0, 60000);
   ASSERT_NE(prompt, nullptr) << "the product-running prompt";
   ClickForm(prompt, 149, 247); // 重试 while the product runs: stays
   Sleep(1000);
@@ -158,9 +158,9 @@ TEST_F(WizardTest, ARunningProductIsWaitedForUntilItEnds) {
 
 TEST_F(WizardTest, CancellingTheProductPromptEndsTheInstaller) {
   TInstallerProcess product(BuiltFile("demo/Lumox.exe"));
-  Sleep(1500);
+  ASSERT_NE(product.WaitForWindow(0, 0), nullptr) << "the product runs";
   TInstallerProcess p(InstallExe());
-  HWND prompt = p.WaitForWindow(506, 0);
+  HWND prompt = p.WaitForWindow(506, 0, 60000);
   ASSERT_NE(prompt, nullptr);
   ClickForm(prompt, 353, 248); // 取消
   EXPECT_EQ(p.WaitForExit(20000), 1u);
