@@ -37,8 +37,8 @@ struct TTabStrip {
   TStripButton Attach, Custom, Close, PageUp, PageDown;
 
   // --- Output.
-  std::vector<TRect> Tabs;  // per visible tab; empty when not drawn
-  std::vector<bool> Drawn;  // the tab lies on the strip
+  std::vector<TRect> Tabs; // per visible tab; empty when not drawn
+  std::vector<bool> Drawn; // the tab lies on the strip
   bool PageScrollVisible = false;
   int32_t MaxPageScrollStart = 0;
   // PageScrollStart is written back clamped (and reset to the first

@@ -41,7 +41,8 @@ TEST(TabLayout, FillInRowSharesTheStripAndTheLastTabTakesTheRest) {
   // The wizard's strip: five tabs over 554 pixels.
   TTabStrip s = Strip(554, {30, 300, 40, 50, 60}, true);
   LayoutTabStrip(s);
-  const TRect expected[] = {{0, 0, 110, 26}, {110, 0, 220, 26}, {220, 0, 330, 26}, {330, 0, 440, 26}, {440, 0, 554, 26}};
+  const TRect expected[] = {
+      {0, 0, 110, 26}, {110, 0, 220, 26}, {220, 0, 330, 26}, {330, 0, 440, 26}, {440, 0, 554, 26}};
   for (int i = 0; i < 5; ++i)
     EXPECT_EQ(s.Tabs[i], expected[i]) << i;
   EXPECT_FALSE(s.PageScrollVisible);
@@ -150,9 +151,9 @@ TEST(TabLayout, TabAtPosSkipsButtonsAndScrolledOutTabs) {
     bool First;
     int32_t Start, Expected;
   } cases[] = {
-      {50, 10, false, 0, 0},   {150, 10, false, 0, 1},   {299, 25, false, 0, 2}, {300, 10, false, 0, -1},
-      {50, 26, false, 0, -1},  {540, 10, false, 0, -1},  {50, 10, false, 1, -1}, {50, 10, true, 1, 0},
-      {150, 10, false, 1, 1},  {0, 0, false, -5, 0},
+      {50, 10, false, 0, 0},  {150, 10, false, 0, 1},  {299, 25, false, 0, 2}, {300, 10, false, 0, -1},
+      {50, 26, false, 0, -1}, {540, 10, false, 0, -1}, {50, 10, false, 1, -1}, {50, 10, true, 1, 0},
+      {150, 10, false, 1, 1}, {0, 0, false, -5, 0},
   };
   for (const Case& c : cases)
     EXPECT_EQ(TabAtPos(c.X, c.Y, tabs, buttons, c.First, c.Start), c.Expected) << c.X << "," << c.Y << " " << c.Start;
