@@ -500,6 +500,7 @@ void TSkinPageControl::MouseMove(TShiftState Shift, int32_t X, int32_t Y) {
     return;
   }
   FMouseOverPageIndex = index;
+  HideTabHint(); // the hint belonged to the tab the mouse left
   if (ShowHint && index >= 0 && index < VisiblePageCount() && FVisiblePages[index]->ShowHint) {
     Hint = FVisiblePages[index]->Hint;
     if (!Hint.empty()) ShowTabHint(index);
