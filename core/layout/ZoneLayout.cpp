@@ -118,8 +118,8 @@ TScrollBarRects HorzScrollBarRects(int32_t AViewWidth, int32_t AHeight, int32_t 
   return b;
 }
 
-TScrollBarRects VertScrollBarRects(int32_t AClientWidth, int32_t AViewHeight, int32_t ATotalHeight,
-                                   int32_t APosition, int32_t AMax) {
+TScrollBarRects VertScrollBarRects(int32_t AClientWidth, int32_t AViewHeight, int32_t ATotalHeight, int32_t APosition,
+                                   int32_t AMax) {
   constexpr int32_t S = ZoneScrollBarSize;
   const int32_t left = AClientWidth - S;
   TScrollBarRects b;

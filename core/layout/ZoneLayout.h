@@ -102,8 +102,8 @@ TScrollBarRects HorzScrollBarRects(int32_t AViewWidth, int32_t AHeight, int32_t 
                                    int32_t AMax);
 // The vertical bar along the right edge of a control AClientWidth wide,
 // AViewHeight long, for a stack ATotalHeight high.
-TScrollBarRects VertScrollBarRects(int32_t AClientWidth, int32_t AViewHeight, int32_t ATotalHeight,
-                                   int32_t APosition, int32_t AMax);
+TScrollBarRects VertScrollBarRects(int32_t AClientWidth, int32_t AViewHeight, int32_t ATotalHeight, int32_t APosition,
+                                   int32_t AMax);
 
 enum class TScrollBarPart : uint8_t { None, TopBtn, BottomBtn, Thumb, TrackBefore, TrackBehind };
 // The part of a laid-out bar under a point.
