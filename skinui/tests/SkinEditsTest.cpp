@@ -211,7 +211,8 @@ TEST_F(SkinEditsTest, TextAndKeysReadBackAndTheReadOnlyLookRefusesTyping) {
   EXPECT_EQ(LOBYTE(held), 'K');
   EXPECT_EQ(HIBYTE(LOWORD(held)), hkCtrl | hkShift);
   EXPECT_EQ(hotKey.HotKey(), 'K');
-  PostMessageW(hotKey.Handle(), WM_KEYDOWN, 'Q', 0);
+  // The control reads the key from the scan code, as a real key press has it.
+  PostMessageW(hotKey.Handle(), WM_KEYDOWN, 'Q', (MapVirtualKeyW('Q', MAPVK_VK_TO_VSC) << 16) | 1);
   Pump();
   EXPECT_EQ(hotKey.HotKey(), 'Q'); // typed into the control
 }
