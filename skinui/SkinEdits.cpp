@@ -9,16 +9,20 @@ namespace qelvane {
 
 namespace {
 
-void SendNcPaint(TWinControl& AControl) {
-  if (HWND h = AControl.HandleIfAllocated()) SendMessageW(h, WM_NCPAINT, 1, 0);
-}
-
 // Shrinks the client rectangle of a WM_NCCALCSIZE by ABorder on each side.
 void ShrinkClient(const TMessage& m, int ABorder) {
   RECT* rc = m.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam)->rgrc[0] : reinterpret_cast<RECT*>(m.LParam);
   InflateRect(rc, -ABorder, -ABorder);
   if (rc->right < rc->left) rc->right = rc->left;
   if (rc->bottom < rc->top) rc->bottom = rc->top;
+}
+
+// The system class sized the window's frame before the control took over its
+// messages: have the frame measured again with the skinned border, so the
+// control lays its text out in the client area that is left.
+void RecalcFrame(TWinControl& AControl) {
+  SetWindowPos(AControl.HandleIfAllocated(), nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void AssignSkinFont(TControl& AControl) {
@@ -51,7 +55,13 @@ void TSkinEdit::CreateParams(TCreateParams& Params) {
   }
 }
 
+void TSkinEdit::CreateHandle() {
+  TCustomEdit::CreateHandle();
+  RecalcFrame(*this);
+}
+
 void TSkinEdit::RedrawBorder() {
+  if (!BorderStyleSingle()) return; // no border: nothing of the window is frame
   FFrame.RedrawBorder(*this, FBkgndTransparent);
 }
 
@@ -69,13 +79,13 @@ void TSkinEdit::ChangeSkinFile() {
 void TSkinEdit::CMMouseEnter() {
   TCustomEdit::CMMouseEnter();
   FFrame.FMouseInControl = true;
-  SendNcPaint(*this);
+  RedrawBorder();
 }
 
 void TSkinEdit::CMMouseLeave() {
   TCustomEdit::CMMouseLeave();
   FFrame.FMouseInControl = false;
-  SendNcPaint(*this);
+  RedrawBorder();
 }
 
 void TSkinEdit::CMShowingChanged() {
@@ -141,8 +151,9 @@ void TSkinEdit::WndProc(TMessage& m) {
       m.Result = 1;
     return;
   case WM_PAINT:
+    // The border always after the text.
     TCustomEdit::WndProc(m);
-    SendNcPaint(*this);
+    RedrawBorder();
     return;
   default:
     break;
@@ -160,6 +171,11 @@ TSkinFlatMemo::TSkinFlatMemo(TComponent* AOwner) : TCustomMemo(AOwner) {
 }
 
 TSkinFlatMemo::~TSkinFlatMemo() = default;
+
+void TSkinFlatMemo::CreateHandle() {
+  TCustomMemo::CreateHandle();
+  RecalcFrame(*this);
+}
 
 void TSkinFlatMemo::RedrawBorder() {
   SkinGuard(TLogSubject{ClassName(), Name()}, L"RedrawBorder", [&] { FFrame.RedrawBorder(*this, false); });
@@ -180,14 +196,14 @@ void TSkinFlatMemo::CMMouseEnter() {
   TCustomMemo::CMMouseEnter();
   FFrame.FMouseInControl = true;
   TControl::Repaint();
-  SendNcPaint(*this);
+  RedrawBorder();
 }
 
 void TSkinFlatMemo::CMMouseLeave() {
   TCustomMemo::CMMouseLeave();
   FFrame.FMouseInControl = false;
   TControl::Repaint();
-  SendNcPaint(*this);
+  RedrawBorder();
 }
 
 void TSkinFlatMemo::WndProc(TMessage& m) {
@@ -202,7 +218,7 @@ void TSkinFlatMemo::WndProc(TMessage& m) {
     return;
   case WM_PAINT:
     TCustomMemo::WndProc(m);
-    SendNcPaint(*this);
+    RedrawBorder();
     return;
   default:
     break;
@@ -221,7 +237,7 @@ TSkinHotKey::~TSkinHotKey() = default;
 void TSkinHotKey::SetInsideFrameColor(TColor Value) {
   if (Value == FFrame.FInsideFrameColor) return;
   FFrame.FInsideFrameColor = Value;
-  SendNcPaint(*this);
+  RedrawBorder();
 }
 
 void TSkinHotKey::RedrawBorder() {
@@ -241,14 +257,14 @@ void TSkinHotKey::CMMouseEnter() {
   TCustomHotKey::CMMouseEnter();
   FFrame.FMouseInControl = true;
   TControl::Repaint();
-  SendNcPaint(*this);
+  RedrawBorder();
 }
 
 void TSkinHotKey::CMMouseLeave() {
   TCustomHotKey::CMMouseLeave();
   FFrame.FMouseInControl = false;
   TControl::Repaint();
-  SendNcPaint(*this);
+  RedrawBorder();
 }
 
 void TSkinHotKey::WndProc(TMessage& m) {
@@ -259,7 +275,7 @@ void TSkinHotKey::WndProc(TMessage& m) {
     return;
   case WM_PAINT:
     TCustomHotKey::WndProc(m);
-    SendNcPaint(*this);
+    RedrawBorder();
     return;
   default:
     break;

@@ -44,6 +44,7 @@ protected:
   void Loaded() override;
   virtual void ChangeSkinFile();
   void CreateParams(TCreateParams& Params) override;
+  void CreateHandle() override;
   void WndProc(TMessage& Message) override;
 
   TBrushHandle FBrush;
@@ -73,6 +74,7 @@ public:
 protected:
   void Loaded() override;
   virtual void ChangeSkinFile();
+  void CreateHandle() override;
   void WndProc(TMessage& Message) override;
 
 private:
