@@ -202,6 +202,13 @@ TEST_F(SkinEditsTest, TextAndKeysReadBackAndTheReadOnlyLookRefusesTyping) {
 
   memo.SetLines({L"第一行", L"second"});
   EXPECT_EQ(memo.Lines(), (std::vector<std::wstring>{L"第一行", L"second"}));
+  // The text lies in the client area inside the rings: the edit's 3-D
+  // border and one more pixel, the memo's four pixels.
+  EXPECT_EQ(ClientOffsetInWindow(edit.Handle()).x, 3);
+  EXPECT_EQ(ClientOffsetInWindow(memo.Handle()).y, 4);
+  RECT client;
+  GetClientRect(memo.Handle(), &client);
+  EXPECT_EQ(client.right, memo.Width() - 8);
   memo.SetWordWrap(false); // a new window keeps the text
   EXPECT_EQ(memo.Lines().size(), 2u);
 
@@ -211,6 +218,14 @@ TEST_F(SkinEditsTest, TextAndKeysReadBackAndTheReadOnlyLookRefusesTyping) {
   EXPECT_EQ(LOBYTE(held), 'K');
   EXPECT_EQ(HIBYTE(LOWORD(held)), hkCtrl | hkShift);
   EXPECT_EQ(hotKey.HotKey(), 'K');
+  // Its text shows inside the repainted border.
+  MoveTo(hotKey, 10, 10);
+  const TScreenShot shot(hotKey);
+  int ink = 0;
+  for (int y = 4; y < shot.Bitmap.Height() - 4; ++y)
+    for (int x = 4; x < shot.Bitmap.Width() - 4; ++x)
+      ink += (shot.At(x, y) & 0xFF) < 0x60;
+  EXPECT_GT(ink, 20);
   // The control reads the key from the scan code, as a real key press has it.
   PostMessageW(hotKey.Handle(), WM_KEYDOWN, 'Q', (MapVirtualKeyW('Q', MAPVK_VK_TO_VSC) << 16) | 1);
   Pump();
