@@ -72,6 +72,7 @@ void TSkinZoneView::SetHorzScrollPosition(int32_t Value) {
   if (v == FHorzScrollPos) return;
   FHorzScrollPos = v;
   RepaintSelfImage();
+  HoverAfterScroll();
 }
 
 void TSkinZoneView::SetVertScrollPosition(int32_t Value) {
@@ -80,6 +81,7 @@ void TSkinZoneView::SetVertScrollPosition(int32_t Value) {
   if (v == FVertScrollPos) return;
   FVertScrollPos = v;
   RepaintSelfImage();
+  HoverAfterScroll();
 }
 
 bool TSkinZoneView::PtInVertScrollBar(TPoint P) const {

@@ -202,6 +202,8 @@ private:
   void ApplyThumbDrag(int32_t X, int32_t Y);
   bool ClearBarStates();
   void ClearZoneHover();
+  void UpdateHover(int32_t X, int32_t Y);
+  void HoverAfterScroll();
   bool CursorInClient() const;
   void MouseWheel(int ADelta);
   void KeyDown(WORD AKey);

@@ -89,6 +89,12 @@ void TSkinZoneView::MouseMove(TShiftState Shift, int32_t X, int32_t Y) {
     ApplyThumbDrag(X, Y);
     return;
   }
+  UpdateHover(X, Y);
+  if (FLastMouseOverZone && OnMouseMoveZone) OnMouseMoveZone(this, FLastMouseOverZone, X, Y);
+}
+
+// The zone under (X, Y) is the hovered one; repaints when that changed.
+void TSkinZoneView::UpdateHover(int32_t X, int32_t Y) {
   PrepareDisplay();
   const bool overBars = PtInBars(X, Y);
   if (FLastMouseOverZone && !overBars && ZoneHit(*FLastMouseOverZone, X, Y)) {
@@ -96,25 +102,32 @@ void TSkinZoneView::MouseMove(TShiftState Shift, int32_t X, int32_t Y) {
       FLastMouseOverZone->SetMouseOver(true);
       RepaintSelfImage();
     }
-  } else {
-    bool changed = false;
-    TZone* hover = nullptr;
-    for (TZone* z : FDisplayZoneList) {
-      const bool h = !overBars && !hover && ZoneHit(*z, X, Y);
-      if (z->MouseOver() != h) {
-        z->SetMouseOver(h);
-        changed = true;
-      }
-      if (h) hover = z;
-    }
-    if (FLastMouseOverZone && FLastMouseOverZone != hover && FLastMouseOverZone->MouseOver()) {
-      FLastMouseOverZone->SetMouseOver(false); // scrolled out of the viewport meanwhile
+    return;
+  }
+  bool changed = false;
+  TZone* hover = nullptr;
+  for (TZone* z : FDisplayZoneList) {
+    const bool h = !overBars && !hover && ZoneHit(*z, X, Y);
+    if (z->MouseOver() != h) {
+      z->SetMouseOver(h);
       changed = true;
     }
-    FLastMouseOverZone = hover;
-    if (changed) RepaintSelfImage();
+    if (h) hover = z;
   }
-  if (FLastMouseOverZone && OnMouseMoveZone) OnMouseMoveZone(this, FLastMouseOverZone, X, Y);
+  if (FLastMouseOverZone && FLastMouseOverZone != hover && FLastMouseOverZone->MouseOver()) {
+    FLastMouseOverZone->SetMouseOver(false); // scrolled out of the viewport meanwhile
+    changed = true;
+  }
+  FLastMouseOverZone = hover;
+  if (changed) RepaintSelfImage();
+}
+
+// After scrolling the zones moved under a resting pointer.
+void TSkinZoneView::HoverAfterScroll() {
+  POINT p;
+  if (!MouseInClient() || !GetCursorPos(&p)) return;
+  const TPoint c = ScreenToClient({p.x, p.y});
+  UpdateHover(c.X, c.Y);
 }
 
 void TSkinZoneView::Click() {

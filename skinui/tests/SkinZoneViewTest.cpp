@@ -169,14 +169,24 @@ TEST_F(ZoneViewTest, TheWheelTheArrowsAndTheThumbScrollTheView) {
   const int32_t max = View->Scroll().VertMax;
   EXPECT_EQ(max, 1 + 3000 + 1 - 200);
 
+  // Ten pixels a notch; the hover follows the zones under the resting pointer.
+  MoveTo(*View, 100, 100);
+  TZone& third = *View->Zones().Items(3); // 91 .. 121
+  TZone& fourth = *View->Zones().Items(4);
+  EXPECT_TRUE(third.MouseOver());
   POINT screen{100, 100};
   ClientToScreen(View->Handle(), &screen);
-  PostMessageW(View->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(screen.x, screen.y));
-  Pump();
-  EXPECT_EQ(View->VertScrollPosition(), 10);
-  PostMessageW(View->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(screen.x, screen.y));
-  PostMessageW(View->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(screen.x, screen.y));
-  Pump();
+  auto wheel = [&](int ANotches) {
+    for (int i = 0; i < std::abs(ANotches); ++i)
+      PostMessageW(View->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, ANotches < 0 ? -WHEEL_DELTA : WHEEL_DELTA),
+                   MAKELPARAM(screen.x, screen.y));
+    Pump();
+  };
+  wheel(-3);
+  EXPECT_EQ(View->VertScrollPosition(), 30);
+  EXPECT_FALSE(third.MouseOver());
+  EXPECT_TRUE(fourth.MouseOver());
+  wheel(4);
   EXPECT_EQ(View->VertScrollPosition(), 0); // clamped
 
   // The lower arrow steps by the average zone height.
