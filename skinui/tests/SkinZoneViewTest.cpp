@@ -169,6 +169,11 @@ TEST_F(ZoneViewTest, TheWheelTheArrowsAndTheThumbScrollTheView) {
   const int32_t max = View->Scroll().VertMax;
   EXPECT_EQ(max, 1 + 3000 + 1 - 200);
 
+  // Without drawing handlers the zones show nothing, the bars are still drawn.
+  const TSkinZoneViewScrollBarItem& bar = *SkinMng().SkinZoneViewItems().StyleList.front();
+  EXPECT_TRUE(Near(PixelAt({View->VertScrollBar().TopBtnRect.Left + 8, 8}), ImageRgb(bar.Bitmap_VertTopBtn, 8, 8)));
+  EXPECT_EQ(PixelAt({100, 50}), PatternAt(120, 70) & 0xFFFFFF);
+
   // Ten pixels a notch; the hover follows the zones under the resting pointer.
   MoveTo(*View, 100, 100);
   TZone& third = *View->Zones().Items(3); // 91 .. 121
@@ -325,6 +330,12 @@ TEST_F(ZoneViewTest, EveryZoneViewStyleOfTheSkinIsUsable) {
         ImageRgb(item->ZoneActive(), ImageWidth(item->ZoneActive()) / 2, ImageHeight(item->ZoneActive()) / 2);
     EXPECT_TRUE(Near(PixelAt(Centre(zone)), want)) << std::hex << PixelAt(Centre(zone)) << " " << want;
   }
+  // A new skin: the style takes the new items' images through its class list.
+  const IGPBitmap before = style.ZoneActive();
+  ASSERT_TRUE(SkinMng().ChangeSkinRes(L"SKIN", true));
+  const IGPBitmap after = SkinMng().SkinZoneViewStyles().StyleList.back()->ZoneActive();
+  EXPECT_NE(before, after);
+  EXPECT_EQ(style.ZoneActive(), after);
 }
 
 TEST_F(ZoneViewTest, BlinkingRedrawsOnTheTimerWhichStopsWithTheLastBlinkingZone) {
