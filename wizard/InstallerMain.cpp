@@ -114,7 +114,6 @@ void TfrmInstallerMain::Build() {
   }
 
   // The hidden page control whose sheets first hold the page panels.
-#ifdef QELVANE_HAS_PAGECONTROL
   pcInstallProgress = &Make<TSkinPageControl>(o, this, L"pcInstallProgress", 8, 8, 554, 320);
   pcInstallProgress->SetTabHeight(26);
 #endif
@@ -124,14 +123,9 @@ void TfrmInstallerMain::Build() {
                                  L"pnlInstallFinished"};
   TSkinPanel** panels[] = {&pnlAnnounce, &pnlInstallOption, &pnlInstallPath, &pnlInstalling, &pnlInstallFinished};
   for (int i = 0; i < 5; ++i) {
-#ifdef QELVANE_HAS_PAGECONTROL
     TabSheets[i] = &Make<TSkinTabSheet>(o, nullptr, sheetNames[i], 0, 0, 554, 294);
     TabSheets[i]->SetPageControl(pcInstallProgress);
     *panels[i] = &Make<TSkinPanel>(o, TabSheets[i], panelNames[i], 0, 0, 546, 286);
-#else
-    (void)sheetNames;
-    *panels[i] = &Make<TSkinPanel>(o, this, panelNames[i], 0, 0, 546, 286);
-#endif
     (*panels[i])->SetAlign(alClient);
   }
 
@@ -240,7 +234,6 @@ void TfrmInstallerMain::FormCreate() {
   // 3. The page control is never shown; the size is fixed.
 #ifdef QELVANE_HAS_PAGECONTROL
   pcInstallProgress->Hide();
-#endif
   Constraints.MinWidth = Constraints.MaxWidth = Width();
   Constraints.MinHeight = Constraints.MaxHeight = Height();
   // 4.
@@ -249,10 +242,8 @@ void TfrmInstallerMain::FormCreate() {
   // 5. Default path.
   edtInstallPath->SetText(DefaultInstallPath());
   // 6.
-#ifdef QELVANE_HAS_PAGECONTROL
   for (int i = 0; i < 5; ++i)
     TabSheets[i]->SetCaption(std::wstring(PageCaptions[i]));
-#endif
   SetCaption(L"");
   // 7.
   FInstallSuccess = false;
@@ -281,9 +272,7 @@ void TfrmInstallerMain::HideAllPages() {
 void TfrmInstallerMain::ShowPage() {
   pnlReaderAnnounce->Hide();
   HideAllPages();
-#ifdef QELVANE_HAS_PAGECONTROL
   if (FPageIndex >= 0 && FPageIndex < pcInstallProgress->PageCount()) pcInstallProgress->SetActivePageIndex(FPageIndex);
-#endif
   struct TPageSettings {
     bool Back, Operate, Reader;
     const wchar_t* Operator; // null: hidden

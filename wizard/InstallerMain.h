@@ -11,10 +11,7 @@
 #include "skinui/SkinForm.h"
 #include "skinui/SkinImage.h"
 #include "skinui/SkinLabel.h"
-#if __has_include("skinui/SkinPageControl.h")
 #include "skinui/SkinPageControl.h"
-#define QELVANE_HAS_PAGECONTROL 1
-#endif
 #include "skinui/SkinPanel.h"
 #include "ui/Edit.h"
 #include "ui/Image.h"
@@ -52,7 +49,6 @@ public:
   void ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption) override;
 
   // Components, named as the form defines them.
-#ifdef QELVANE_HAS_PAGECONTROL
   TSkinPageControl* pcInstallProgress;
   std::array<TSkinTabSheet*, 5> TabSheets{};
 #endif
