@@ -87,7 +87,9 @@ void TApplication::StopTimer(UINT_PTR AId) {
   // A WM_TIMER already queued finds no timer and is ignored.
 }
 
-void TApplication::HandleException(const std::exception& AError) { HandleAppException(AError); }
+void TApplication::HandleException(const std::exception& AError) {
+  HandleAppException(AError);
+}
 
 bool TApplication::PreTranslate(MSG& Msg) {
   if (Msg.message != WM_KEYDOWN && Msg.message != WM_SYSKEYDOWN && Msg.message != WM_SYSCHAR) return false;

@@ -116,7 +116,6 @@ void TfrmInstallerMain::Build() {
   // The hidden page control whose sheets first hold the page panels.
   pcInstallProgress = &Make<TSkinPageControl>(o, this, L"pcInstallProgress", 8, 8, 554, 320);
   pcInstallProgress->SetTabHeight(26);
-#endif
   const wchar_t* sheetNames[] = {L"tsAnnounce", L"tsInstallOption", L"tsInstallPath", L"tsInstalling",
                                  L"tsInstallFinished"};
   const wchar_t* panelNames[] = {L"pnlAnnounce", L"pnlInstallOption", L"pnlInstallPath", L"pnlInstalling",
@@ -232,7 +231,6 @@ void TfrmInstallerMain::FormCreate() {
   // 2. Errors no operation caught go to the install log, unseen.
   SetInstallLogAppExceptionHandler();
   // 3. The page control is never shown; the size is fixed.
-#ifdef QELVANE_HAS_PAGECONTROL
   pcInstallProgress->Hide();
   Constraints.MinWidth = Constraints.MaxWidth = Width();
   Constraints.MinHeight = Constraints.MaxHeight = Height();

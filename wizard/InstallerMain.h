@@ -51,7 +51,6 @@ public:
   // Components, named as the form defines them.
   TSkinPageControl* pcInstallProgress;
   std::array<TSkinTabSheet*, 5> TabSheets{};
-#endif
   TSkinPanel *pnlAnnounce, *pnlInstallOption, *pnlInstallPath, *pnlInstalling, *pnlInstallFinished;
   TSkinImage* img1;
   TImage *imgOKButton, *imgOKNor, *imgOKHov, *imgOKDown;
