@@ -16,9 +16,12 @@ TApplication::TApplication() : TComponent(nullptr) {}
 
 TApplication::~TApplication() {
   // Forms go first (they are owned components), then the window.
-  while (ComponentCount() > 0)
-    FreeComponent(Component(ComponentCount() - 1));
+  DestroyComponents();
   if (FHandle) DestroyWindow(FHandle);
+}
+
+void TApplication::DestroyComponents() {
+  while (ComponentCount() > 0) FreeComponent(Component(ComponentCount() - 1));
 }
 
 HWND TApplication::Handle() {
