@@ -166,11 +166,16 @@ void TWizardAutopilot::Step() {
     ClickForm(FWizard, 274, 292); // 确定安装
     ClickForm(FWizard, 281, 239); // 立刻安装
     FBar = FindChildOfClass(FWizard, L"msctls_progress32");
+    FSince = GetTickCount();
     FStage = 1;
     return;
   }
-  case 1: // the progress page is shown
-    if (FBar && IsWindowVisible(FBar)) FStage = 2;
+  case 1: // the progress page is shown (a quick sequence may be over
+          // before it is seen: after a while the finished page is assumed)
+    if ((FBar && IsWindowVisible(FBar)) || GetTickCount() - FSince > 6000) {
+      FSince = GetTickCount();
+      FStage = 2;
+    }
     return;
   case 2: // and gone again: the finished page
     if (FBar && IsWindowVisible(FBar)) {
@@ -178,7 +183,7 @@ void TWizardAutopilot::Step() {
       if (position != FLastPosition || !IsWindowEnabled(FWizard)) {
         FLastPosition = position;
         FSince = GetTickCount();
-      } else if (GetTickCount() - FSince > 8000) {
+      } else if (GetTickCount() - FSince > 30000) {
         ClickForm(FWizard, 540, 10); // stopped by an error: close
         FStage = 4;
       }
