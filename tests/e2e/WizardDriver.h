@@ -37,7 +37,8 @@ HWND FindChildOfClass(HWND AParent, const wchar_t* AClass);
 // Replaces an edit's text by typing it.
 void TypeInto(HWND AEdit, const std::wstring& AText);
 // Waits for the wizard's progress page to come and go (the install sequence
-// ran to its end or stopped); false on a timeout.
+// ran to its end or stopped); false when it stays. A page not seen within
+// 8 s counts as gone (a quick sequence); callers check the outcome.
 bool WaitForInstallEnd(HWND AWizard, DWORD ATimeoutMs = 240000);
 // Takes a running installer through a quick install, one small step per
 // call (meant for loops that also watch the process): finds the wizard,

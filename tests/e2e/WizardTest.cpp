@@ -67,6 +67,7 @@ TEST_F(WizardTest, QuickInstallFromTheOptionsPage) {
   Click(w, Wizard.OKButton);
   Click(w, Wizard.FastButton);
   ASSERT_TRUE(WaitForInstallEnd(w)) << "the install sequence did not finish";
+  ASSERT_TRUE(WaitUntil([&] { return Installed(); }, 30000)) << "no install record";
   Sleep(500);
   // Finished page: run nothing, open nothing, finish.
   Click(w, Wizard.RunNow);
@@ -98,6 +99,7 @@ TEST_F(WizardTest, CustomInstallIntoATypedFolder) {
   TypeInto(edit, custom);
   Click(w, Wizard.OkInstall);
   ASSERT_TRUE(WaitForInstallEnd(w));
+  ASSERT_TRUE(WaitUntil([&] { return Installed(); }, 30000)) << "no install record";
   EXPECT_EQ(RecordString(L"InstallLocation"), custom + L"\\");
   EXPECT_TRUE(FileExists(custom + L"\\Qelvane\\Lumox.exe"));
   Sleep(1000);
@@ -119,7 +121,7 @@ TEST_F(WizardTest, WithoutTheAgreementNeitherInstallButtonWorks) {
   Click(w, Wizard.ReadCheck); // checks through the box itself
   Click(w, Wizard.FastButton);
   EXPECT_TRUE(WaitForInstallEnd(w));
-  EXPECT_TRUE(Installed());
+  EXPECT_TRUE(WaitUntil([&] { return Installed(); }, 30000));
   Sleep(500);
   Click(w, Wizard.Close);
   EXPECT_EQ(p.WaitForExit(20000), 0u);
