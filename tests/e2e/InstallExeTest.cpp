@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cctype>
+#include <cstring>
 #include <string>
 
 #include "installer/InstallRecord.h"
@@ -18,13 +20,64 @@ using namespace qelvane;
 
 namespace {
 
-std::wstring InstallExe() {
-  return AnsiToWide(std::string("Z:") + QELVANE_BINARY_DIR + "/Install.exe");
+std::wstring BuiltFile(const std::string& Relative) {
+  return AnsiToWide(std::string("Z:") + QELVANE_BINARY_DIR + "/" + Relative);
+}
+
+// The file header of a program and whether its optional header is the 32-bit one.
+struct TPeHeader {
+  IMAGE_FILE_HEADER File = {};
+  bool OptionalHeader32 = false;
+};
+
+TPeHeader ReadPeHeader(const std::wstring& Exe) {
+  const std::string bytes = test::ReadFileBytes(Exe);
+  TPeHeader h;
+  IMAGE_DOS_HEADER dos;
+  if (bytes.size() < sizeof(dos)) return h;
+  memcpy(&dos, bytes.data(), sizeof(dos));
+  const size_t at = static_cast<size_t>(dos.e_lfanew);
+  DWORD signature = 0;
+  WORD magic = 0;
+  if (dos.e_magic != IMAGE_DOS_SIGNATURE || bytes.size() < at + 4 + sizeof(h.File) + sizeof(magic)) return h;
+  memcpy(&signature, bytes.data() + at, 4);
+  if (signature != IMAGE_NT_SIGNATURE) return h;
+  memcpy(&h.File, bytes.data() + at + 4, sizeof(h.File));
+  memcpy(&magic, bytes.data() + at + 4 + sizeof(h.File), sizeof(magic));
+  h.OptionalHeader32 = magic == IMAGE_NT_OPTIONAL_HDR32_MAGIC;
+  return h;
+}
+
+// The application manifest embedded in a program (resource RT_MANIFEST 1).
+std::string EmbeddedManifest(const std::wstring& Exe) {
+  HMODULE module = LoadLibraryExW(Exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  if (!module) return {};
+  std::string text;
+  if (HRSRC res = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST)) {
+    if (HGLOBAL data = LoadResource(module, res))
+      text.assign(static_cast<const char*>(LockResource(data)), SizeofResource(module, res));
+  }
+  FreeLibrary(module);
+  return text;
+}
+
+// The value of Attribute in the first element named Element, or "" when absent.
+std::string XmlAttribute(const std::string& Xml, const std::string& Element, const std::string& Attribute) {
+  size_t start = Xml.find("<" + Element + " ");
+  if (start == std::string::npos) return {};
+  const std::string tag = Xml.substr(start, Xml.find('>', start) - start);
+  const std::string key = Attribute + "=\"";
+  for (size_t at = tag.find(key); at != std::string::npos; at = tag.find(key, at + 1)) {
+    if (!isspace(static_cast<unsigned char>(tag[at - 1]))) continue;
+    at += key.size();
+    return tag.substr(at, tag.find('"', at) - at);
+  }
+  return {};
 }
 
 // A quick install through the wizard, finishing without starting anything.
 DWORD RunInstaller() {
-  test::TInstallerProcess p(InstallExe());
+  test::TInstallerProcess p(BuiltFile("Install.exe"));
   HWND w = p.WaitForWindow(562, 371);
   if (!w) return 1000;
   test::ClickForm(w, 274, 292); // 确定安装 on the notice page
@@ -45,10 +98,26 @@ std::wstring RecordString(const wchar_t* Name) {
 
 } // namespace
 
+// Every program is built 32-bit (it runs on 32-bit and 64-bit Windows) and
+// large-address-aware (4 GB of address space on a 64-bit Windows, room for a
+// large payload); the installer's manifest asks for administrator rights.
+TEST(InstallExe, ProgramsAre32BitAndTheInstallerAsksForAdministratorRights) {
+  for (const char* exe : {"Install.exe", "demo/Lumox.exe", "demo/Uninstall.exe"}) {
+    const TPeHeader h = ReadPeHeader(BuiltFile(exe));
+    EXPECT_EQ(h.File.Machine, IMAGE_FILE_MACHINE_I386) << exe;
+    EXPECT_TRUE(h.OptionalHeader32) << exe;
+    EXPECT_TRUE(h.File.Characteristics & IMAGE_FILE_LARGE_ADDRESS_AWARE) << exe;
+  }
+  const std::string manifest = EmbeddedManifest(BuiltFile("Install.exe"));
+  ASSERT_FALSE(manifest.empty()) << "Install.exe has no manifest";
+  EXPECT_EQ(XmlAttribute(manifest, "requestedExecutionLevel", "level"), "requireAdministrator");
+  EXPECT_EQ(XmlAttribute(manifest, "assemblyIdentity", "processorArchitecture"), "x86");
+}
+
 TEST(InstallExe, InstallsThenReinstallsOverThePreviousVersion) {
   UnRegisterSoftwareInfoToRegistry();
   // The embedded skin loads cleanly: the skin engine writes no log line.
-  const std::wstring skinLog = AnsiToWide(std::string("Z:") + QELVANE_BINARY_DIR + "/SkinEngine.log");
+  const std::wstring skinLog = BuiltFile("SkinEngine.log");
   DeleteFileW(skinLog.c_str());
   const std::wstring installDir = L"C:\\Program Files (x86)\\Norventa\\";
   const std::wstring productDir = installDir + L"Qelvane\\";
