@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <string>
 
 #include "core/layout/Align.h"
 #include "ui/Application.h"
@@ -18,7 +19,14 @@ namespace qelvane {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"QelvaneWindow";
-constexpr wchar_t kControlProp[] = L"QelvaneControl";
+// The window property naming a window's object. Properties can be read
+// across processes, so the name carries the process id: a window of another
+// process (found under the pointer, say, or another running copy of this
+// program) never yields an address that is meaningless here.
+const wchar_t* ControlProp() {
+  static const std::wstring name = L"QelvaneControl." + std::to_wstring(GetCurrentProcessId());
+  return name.c_str();
+}
 // The object whose window is being created (CreateWindowEx runs our window
 // procedure before it returns the handle).
 TWinControl* GCreating = nullptr;
@@ -61,7 +69,7 @@ TWinControl::~TWinControl() {
 
 TWinControl* TWinControl::FindControl(HWND AWnd) {
   if (!AWnd) return nullptr;
-  return static_cast<TWinControl*>(GetPropW(AWnd, kControlProp));
+  return static_cast<TWinControl*>(GetPropW(AWnd, ControlProp()));
 }
 
 void TWinControl::CreateParams(TCreateParams& Params) {
@@ -116,7 +124,7 @@ void TWinControl::CreateWnd() {
 
 void TWinControl::AttachWindow(HWND Wnd) {
   FHandle = Wnd;
-  SetPropW(Wnd, kControlProp, this);
+  SetPropW(Wnd, ControlProp(), this);
   // Our class starts on DefWindowProc; a system class keeps its own
   // procedure as the default handler.
   WNDPROC previous = reinterpret_cast<WNDPROC>(
@@ -126,7 +134,7 @@ void TWinControl::AttachWindow(HWND Wnd) {
 
 void TWinControl::DetachWindow() {
   if (!FHandle) return;
-  RemovePropW(FHandle, kControlProp);
+  RemovePropW(FHandle, ControlProp());
   SetWindowLongPtrW(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
   FHandle = nullptr;
 }
