@@ -14,24 +14,35 @@ using namespace qelvane::test;
 
 namespace {
 
+struct TFindBySize {
+  int W, H;
+  HWND Found = nullptr;
+};
+
+// Window enumeration callbacks are stdcall on 32-bit Windows: named
+// functions, since a lambda does not convert to one.
+BOOL CALLBACK MatchSize(HWND w, LPARAM l) {
+  auto* f = reinterpret_cast<TFindBySize*>(l);
+  RECT r;
+  if (!IsWindowVisible(w) || !GetWindowRect(w, &r)) return TRUE;
+  if (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_NOACTIVATE) return TRUE; // a drop shadow
+  if (r.right - r.left == f->W && (f->H == 0 || r.bottom - r.top == f->H)) {
+    f->Found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK PrintVisible(HWND w, LPARAM) {
+  RECT r;
+  if (IsWindowVisible(w) && GetWindowRect(w, &r))
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return TRUE;
+}
+
 HWND FindBySize(int W, int H) {
-  struct TF {
-    int W, H;
-    HWND Found = nullptr;
-  } f{W, H};
-  EnumWindows(
-      [](HWND w, LPARAM l) -> BOOL {
-        auto* f = reinterpret_cast<TF*>(l);
-        RECT r;
-        if (!IsWindowVisible(w) || !GetWindowRect(w, &r)) return TRUE;
-        if (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_NOACTIVATE) return TRUE; // a drop shadow
-        if (r.right - r.left == f->W && (f->H == 0 || r.bottom - r.top == f->H)) {
-          f->Found = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&f));
+  TFindBySize f{W, H};
+  EnumWindows(MatchSize, reinterpret_cast<LPARAM>(&f));
   return f.Found;
 }
 
@@ -41,14 +52,7 @@ int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;
   const std::wstring verb = argv[1];
   if (verb == L"list") { // the visible top-level windows and their sizes
-    EnumWindows(
-        [](HWND w, LPARAM) -> BOOL {
-          RECT r;
-          if (IsWindowVisible(w) && GetWindowRect(w, &r))
-            std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-          return TRUE;
-        },
-        0);
+    EnumWindows(PrintVisible, 0);
     return 0;
   }
   if (verb == L"ok") {
