@@ -63,9 +63,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR ACmdLine, int) {
   bool success = false;
   if (Installer().ContinueStartup) {
     TfrmInstallerMain& main = Application().CreateForm<TfrmInstallerMain>();
+    startup.Mark("wizard-build");
     TfrmAgreement& agreement = Application().CreateForm<TfrmAgreement>();
     main.OnShowAgreement = [&agreement] { agreement.ShowModal(); };
-    startup.Mark("form-build");
+    startup.Mark("agreement-build");
     if (firstFrame) ReportFirstFrame(main, startup);
     main.Show();
     Application().Run();
