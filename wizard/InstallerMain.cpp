@@ -347,6 +347,7 @@ void TfrmInstallerMain::DoInstall() {
     ~TDone() { Flag = false; }
   } done{FInstalling};
   TInstaller installer(*this);
+  if (FPayload) installer.UsePayload(FPayload, FPayloadSize);
   installer.DoInstall();
   FInstallSuccess = installer.InstallSuccess();
 }

@@ -75,6 +75,13 @@ public:
   // Shows the agreement (the program entry supplies it).
   std::function<void()> OnShowAgreement;
 
+  // The zlib stream to install instead of the program's own payload
+  // (benchmarks); it must outlive the installs.
+  void UsePayload(const void* Stream, size_t Size) {
+    FPayload = Stream;
+    FPayloadSize = Size;
+  }
+
 protected:
   void DoCreate() override;
   void DoShow() override;
@@ -90,6 +97,8 @@ private:
   int32_t FPageIndex = 0;
   bool FInstallSuccess = false;
   bool FInstalling = false;
+  const void* FPayload = nullptr;
+  size_t FPayloadSize = 0;
 };
 
 } // namespace qelvane

@@ -29,6 +29,7 @@ struct TFind {
   DWORD Pid;
   int W, H;
   bool Dialog;
+  HWND Other = nullptr;
   HWND Found = nullptr;
 };
 
@@ -36,7 +37,7 @@ BOOL CALLBACK FindTop(HWND w, LPARAM l) {
   auto* f = reinterpret_cast<TFind*>(l);
   DWORD pid = 0;
   GetWindowThreadProcessId(w, &pid);
-  if (pid != f->Pid || !IsWindowVisible(w)) return TRUE;
+  if (pid != f->Pid || w == f->Other || !IsWindowVisible(w)) return TRUE;
   wchar_t cls[64] = {};
   GetClassNameW(w, cls, 64);
   const bool dialog = std::wstring(cls) == L"#32770";
@@ -54,8 +55,8 @@ BOOL CALLBACK FindTop(HWND w, LPARAM l) {
 
 } // namespace
 
-HWND TInstallerProcess::WaitForWindow(int AWidth, int AHeight, DWORD ATimeoutMs) const {
-  TFind f{FInfo.dwProcessId, AWidth, AHeight, false};
+HWND TInstallerProcess::WaitForWindow(int AWidth, int AHeight, DWORD ATimeoutMs, HWND AOther) const {
+  TFind f{FInfo.dwProcessId, AWidth, AHeight, false, AOther};
   WaitUntil(
       [&] {
         f.Found = nullptr;
@@ -127,25 +128,36 @@ void ClickForm(HWND AForm, int X, int Y) {
   Sleep(250);
 }
 
+namespace {
+
+struct TChildSearch {
+  const std::function<bool(HWND)>& Matches;
+  HWND Found = nullptr;
+};
+
+// Enumeration callbacks are stdcall on 32-bit Windows, which a lambda does
+// not convert to: a named function.
+BOOL CALLBACK MatchChild(HWND w, LPARAM l) {
+  auto* search = reinterpret_cast<TChildSearch*>(l);
+  if (!search->Matches(w)) return TRUE;
+  search->Found = w;
+  return FALSE;
+}
+
+} // namespace
+
+HWND FindChild(HWND AParent, const std::function<bool(HWND)>& AMatches) {
+  TChildSearch search{AMatches};
+  EnumChildWindows(AParent, MatchChild, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
 HWND FindChildOfClass(HWND AParent, const wchar_t* AClass) {
-  struct TF {
-    const wchar_t* Class;
-    HWND Found = nullptr;
-  } f{AClass};
-  EnumChildWindows(
-      AParent,
-      [](HWND w, LPARAM l) CALLBACK -> BOOL {
-        auto* f = reinterpret_cast<TF*>(l);
-        wchar_t cls[64] = {};
-        GetClassNameW(w, cls, 64);
-        if (lstrcmpiW(cls, f->Class) == 0) {
-          f->Found = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&f));
-  return f.Found;
+  return FindChild(AParent, [AClass](HWND w) {
+    wchar_t cls[64] = {};
+    GetClassNameW(w, cls, 64);
+    return lstrcmpiW(cls, AClass) == 0;
+  });
 }
 
 void TypeInto(HWND AEdit, const std::wstring& AText) {

@@ -4,6 +4,7 @@
 // the mouse messages to the window that lies there.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace qelvane::test {
@@ -17,8 +18,9 @@ public:
 
   // The visible top-level window of the process whose size is AWidth x
   // AHeight (AWidth 0: any window; AHeight 0: any height, for prompts that
-  // fit their height to their text), waited for up to ATimeoutMs; null if none.
-  HWND WaitForWindow(int AWidth, int AHeight, DWORD ATimeoutMs = 20000) const;
+  // fit their height to their text), waited for up to ATimeoutMs; null if
+  // none. AOther is passed over (another form of the same size).
+  HWND WaitForWindow(int AWidth, int AHeight, DWORD ATimeoutMs = 20000, HWND AOther = nullptr) const;
   // A visible standard dialog (system message box) of the process.
   HWND WaitForDialog(DWORD ATimeoutMs = 20000) const;
   // Exit code after waiting up to ATimeoutMs; STILL_ACTIVE if it runs on.
@@ -32,6 +34,8 @@ private:
 // Hover, press and release at (X, Y) of AForm's client area.
 void ClickForm(HWND AForm, int X, int Y);
 void HoverForm(HWND AForm, int X, int Y);
+// The first child window of AParent (at any depth) that AMatches, or null.
+HWND FindChild(HWND AParent, const std::function<bool(HWND)>& AMatches);
 // The first child window of AParent of a window class, or null.
 HWND FindChildOfClass(HWND AParent, const wchar_t* AClass);
 // Replaces an edit's text by typing it.

@@ -1,10 +1,12 @@
 // The real Install.exe driven through its wizard by mouse input at its
-// components' places: quick and custom install, the agreement gate, a second
-// copy, a running product, a damaged payload. Each checks files, record,
-// shortcuts and logs afterwards.
+// components' places: quick and custom install, the agreement gate and the
+// agreement window, finishing with the product started and the web address
+// opened, a second copy, a running product, a damaged payload. Each checks
+// files, record, shortcuts and logs afterwards.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,9 +14,11 @@
 #include "installer/InstallRecord.h"
 #include "installer/Profile.h"
 #include "installer/Shell.h"
+#include "installer/StartupChecks.h"
 #include "installer/tests/TestSupport.h"
 #include "tests/e2e/WizardDriver.h"
 #include "winbase/Files.h"
+#include "winbase/Handles.h"
 #include "winbase/Registry.h"
 #include "winbase/WinText.h"
 
@@ -39,11 +43,61 @@ std::wstring RecordString(const wchar_t* Name) {
 // Places on the wizard (form coordinates of its 562 x 371 client area).
 struct {
   POINT OKButton{274, 292}, FastButton{281, 239}, Operator{470, 355}, ReadLabel{60, 355}, ReadCheck{23, 355},
-      OkInstall{271, 226}, RunNow{118, 199}, VisitSite{302, 199}, Finish{274, 266}, Close{540, 10};
+      LicenceLink{175, 355}, OkInstall{271, 226}, RunNow{118, 199}, VisitSite{302, 199}, Finish{274, 266},
+      Close{540, 10};
 } Wizard;
 
 void Click(HWND AForm, POINT P) {
   ClickForm(AForm, P.x, P.y);
+}
+
+// Points the prefix's handler of https addresses at url_log.exe, which
+// appends each address it is asked to open to a file; the former handler
+// comes back afterwards.
+class TWebAddressLog {
+public:
+  TWebAddressLog() {
+    DeleteFileW(FLog.c_str());
+    TRegistry reg(HKEY_CLASSES_ROOT);
+    if (reg.OpenKey(Key, false) && reg.ValueExists(L"")) FSaved = reg.ReadString(L"");
+    std::wstring opener = BuiltFile("tests/url_log.exe");
+    std::replace(opener.begin(), opener.end(), L'/', L'\\');
+    if (reg.OpenKey(Key, true)) reg.WriteString(L"", L"\"" + opener + L"\" \"" + FLog + L"\" \"%1\"");
+  }
+  ~TWebAddressLog() {
+    TRegistry reg(HKEY_CLASSES_ROOT);
+    if (reg.OpenKey(Key, false)) reg.WriteString(L"", FSaved);
+    DeleteFileW(FLog.c_str());
+  }
+  // The addresses opened so far, one a line.
+  std::string Opened() const { return ReadFileBytes(FLog); }
+
+private:
+  const wchar_t* Key = L"https\\shell\\open\\command";
+  const std::wstring FLog = TestExeFolder() + L"opened-addresses.txt";
+  std::wstring FSaved;
+};
+
+// The image file of the process that owns a window ('' if unknown).
+std::wstring ProcessImageOf(HWND AWindow) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(AWindow, &pid);
+  UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
+  wchar_t path[MAX_PATH] = {};
+  DWORD size = MAX_PATH;
+  if (!process || !QueryFullProcessImageNameW(process.get(), 0, path, &size)) return {};
+  return path;
+}
+
+// Closes every window of the demo product and waits for its processes to end.
+void CloseProducts() {
+  for (int i = 0; i < 10; ++i) {
+    HWND product = FindWindowW(L"Lumox", nullptr);
+    if (!product) break;
+    PostMessageW(product, WM_CLOSE, 0, 0);
+    WaitUntil([&] { return !IsWindow(product); }, 5000);
+  }
+  WaitUntil([] { return !FindProcessByExeName(std::wstring(MainExeName)); }, 10000);
 }
 
 struct WizardTest : ::testing::Test {
@@ -56,6 +110,18 @@ struct WizardTest : ::testing::Test {
     DeleteFileW(BuiltFile("InstallLog.log").c_str());
   }
   bool Installed() const { return !RecordString(L"InstallLocation").empty(); }
+  // What a successful quick install leaves: the product's files, the
+  // record, its three shortcuts, and no log beside the installer.
+  void ExpectQuickInstall() const {
+    const std::wstring productDir = DefaultDir + L"Qelvane\\";
+    EXPECT_TRUE(FileExists(productDir + L"Lumox.exe"));
+    EXPECT_TRUE(FileExists(productDir + L"Config\\LogedinUsers.XML"));
+    EXPECT_EQ(RecordString(L"InstallLocation"), DefaultDir);
+    for (const wchar_t* link : {L"ShortcutFileName", L"ProgramsStartUpFileName", L"ProgramsStartUpUnInstallFileName"})
+      EXPECT_TRUE(FileExists(RecordString(link))) << link;
+    EXPECT_FALSE(FileExists(BuiltFile("SkinEngine.log")));
+    EXPECT_FALSE(FileExists(BuiltFile("InstallLog.log")));
+  }
 };
 
 } // namespace
@@ -74,15 +140,78 @@ TEST_F(WizardTest, QuickInstallFromTheOptionsPage) {
   Click(w, Wizard.VisitSite);
   Click(w, Wizard.Finish);
   EXPECT_EQ(p.WaitForExit(20000), 0u);
+  EXPECT_FALSE(FindProcessByExeName(std::wstring(MainExeName))) << "nothing was started";
+  ExpectQuickInstall();
+}
 
-  const std::wstring productDir = DefaultDir + L"Qelvane\\";
-  EXPECT_TRUE(FileExists(productDir + L"Lumox.exe"));
-  EXPECT_TRUE(FileExists(productDir + L"Config\\LogedinUsers.XML"));
-  EXPECT_EQ(RecordString(L"InstallLocation"), DefaultDir);
-  for (const wchar_t* link : {L"ShortcutFileName", L"ProgramsStartUpFileName", L"ProgramsStartUpUnInstallFileName"})
-    EXPECT_TRUE(FileExists(RecordString(link))) << link;
-  EXPECT_FALSE(FileExists(BuiltFile("SkinEngine.log")));
-  EXPECT_FALSE(FileExists(BuiltFile("InstallLog.log")));
+TEST_F(WizardTest, FinishStartsTheInstalledProductAndOpensTheWebAddress) {
+  TWebAddressLog addresses;
+  struct TCloseProducts {
+    ~TCloseProducts() { CloseProducts(); }
+  } closeProducts;
+  TInstallerProcess p(InstallExe());
+  HWND w = p.WaitForWindow(562, 371);
+  ASSERT_NE(w, nullptr);
+  Click(w, Wizard.OKButton);
+  Click(w, Wizard.FastButton);
+  ASSERT_TRUE(WaitForInstallEnd(w)) << "the install sequence did not finish";
+  ASSERT_TRUE(WaitUntil([&] { return Installed(); }, 30000)) << "no install record";
+  Sleep(500);
+  // Finished page: both boxes stay ticked.
+  Click(w, Wizard.Finish);
+  EXPECT_EQ(p.WaitForExit(20000), 0u);
+
+  HWND product = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (product = FindWindowW(L"Lumox", nullptr)) != nullptr; }, 20000))
+      << "the product's window";
+  EXPECT_EQ(lstrcmpiW(ProcessImageOf(product).c_str(), (DefaultDir + L"Qelvane\\Lumox.exe").c_str()), 0)
+      << "the installed copy runs, not another";
+  ASSERT_TRUE(WaitUntil([&] { return !addresses.Opened().empty(); }, 20000)) << "no web address opened";
+  Sleep(500);
+  EXPECT_EQ(addresses.Opened(), WideToAnsi(std::wstring(ProductWebPage), CP_UTF8) + "\n") << "opened once";
+  CloseProducts();
+  EXPECT_FALSE(FindProcessByExeName(std::wstring(MainExeName)));
+  ExpectQuickInstall();
+}
+
+TEST_F(WizardTest, TheLicenceLinkShowsTheAgreementUntilItIsClosed) {
+  TInstallerProcess p(InstallExe());
+  HWND w = p.WaitForWindow(562, 371);
+  ASSERT_NE(w, nullptr);
+  Click(w, Wizard.OKButton);
+  // Twice: the agreement comes back as often as it is asked for.
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round);
+    Click(w, Wizard.LicenceLink);
+    HWND agreement = p.WaitForWindow(562, 371, 20000, w);
+    ASSERT_NE(agreement, nullptr) << "the agreement window";
+    wchar_t caption[128] = {};
+    GetWindowTextW(agreement, caption, 128);
+    EXPECT_NE(std::wstring(caption).find(L"安装向导"), std::wstring::npos);
+    EXPECT_FALSE(IsWindowEnabled(w)) << "the agreement is modal";
+    // The licence picture, taller than its box, scrolls: the box below the
+    // caption keeps its vertical scroll bar shown.
+    HWND box = FindChild(agreement, [](HWND c) { return (GetWindowLongW(c, GWL_STYLE) & WS_VSCROLL) != 0; });
+    ASSERT_NE(box, nullptr) << "the scroll box with its scroll bar";
+    RECT outer, inner;
+    GetWindowRect(box, &outer);
+    GetClientRect(box, &inner);
+    EXPECT_EQ(outer.bottom - outer.top, 339);
+    EXPECT_LT(inner.right, outer.right - outer.left) << "room for the scroll bar";
+    Click(agreement, Wizard.Close);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(agreement) && IsWindowEnabled(w); }, 10000))
+        << "closing the agreement returns to the wizard";
+  }
+  // The wizard goes on as before.
+  Click(w, Wizard.FastButton);
+  ASSERT_TRUE(WaitForInstallEnd(w)) << "the install sequence did not finish";
+  ASSERT_TRUE(WaitUntil([&] { return Installed(); }, 30000)) << "no install record";
+  Sleep(500);
+  Click(w, Wizard.RunNow);
+  Click(w, Wizard.VisitSite);
+  Click(w, Wizard.Finish);
+  EXPECT_EQ(p.WaitForExit(20000), 0u);
+  ExpectQuickInstall();
 }
 
 TEST_F(WizardTest, CustomInstallIntoATypedFolder) {
