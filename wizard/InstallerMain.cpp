@@ -156,6 +156,7 @@ void TfrmInstallerMain::Build() {
   SetFont(*lblInstallState, L"微软雅黑", -12, clBlack);
   lblInstallState->SetCaption(L"正在卸载已安装版本...");
   pbProgress = &Make<TProgressBar>(o, pnlInstalling, L"pbProgress", 90, 181, 422, 17);
+  FDisplay = std::make_unique<TInstallDisplay>(o, *lblInstallState, *pbProgress);
 
   // Page 4: finished.
   img4 = &picture(pnlInstallFinished, L"img4", 109, 21, 321, 108, L"LOGO");
@@ -349,6 +350,7 @@ void TfrmInstallerMain::DoInstall() {
   TInstaller installer(*this);
   if (FPayload) installer.UsePayload(FPayload, FPayloadSize);
   installer.DoInstall();
+  FDisplay->Flush();
   FInstallSuccess = installer.InstallSuccess();
 }
 
@@ -371,19 +373,19 @@ std::wstring TfrmInstallerMain::InstallPathText() {
   return edtInstallPath->Text();
 }
 void TfrmInstallerMain::SetStatus(const std::wstring& Text) {
-  lblInstallState->SetCaption(Text);
-  lblInstallState->Update();
+  FDisplay->SetStatus(Text);
 }
 void TfrmInstallerMain::SetProgressRange(int Min, int Max) {
-  pbProgress->SetRange(Min, Max);
+  FDisplay->SetProgressRange(Min, Max);
 }
 void TfrmInstallerMain::SetProgress(int Position) {
-  pbProgress->SetPosition(Position);
+  FDisplay->SetProgress(Position);
 }
 void TfrmInstallerMain::ProcessMessages() {
   Application().ProcessMessages();
 }
 void TfrmInstallerMain::ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption) {
+  FDisplay->Flush();
   MessageBoxW(nullptr, Text.c_str(), Caption.c_str(), MB_ICONERROR | MB_OK);
 }
 

@@ -4,6 +4,7 @@
 // finished) and runs the install sequence when the user asks for it. It is
 // the view the install sequence reports to.
 #include <array>
+#include <memory>
 #include <string>
 
 #include "installer/InstallSequence.h"
@@ -17,6 +18,7 @@
 #include "ui/Image.h"
 #include "ui/ProgressBar.h"
 #include "ui/Timer.h"
+#include "wizard/InstallDisplay.h"
 #include "wizard/PictureButton.h"
 
 namespace qelvane {
@@ -99,6 +101,7 @@ private:
   bool FInstalling = false;
   const void* FPayload = nullptr;
   size_t FPayloadSize = 0;
+  std::unique_ptr<TInstallDisplay> FDisplay; // the status line and the bar, as the sequence feeds them
 };
 
 } // namespace qelvane
