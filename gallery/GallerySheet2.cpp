@@ -106,7 +106,7 @@ void TGallerySheet2Form::DoShow() {
   // The hover look: the pointer rests on the second edit.
   if (FHoverEdit) {
     POINT p{FHoverEdit->Width() / 2, FHoverEdit->Height() / 2};
-    ClientToScreen(FHoverEdit->Handle(), &p);
+    ::ClientToScreen(FHoverEdit->Handle(), &p);
     SetCursorPos(p.x, p.y);
     FHoverEdit->CMMouseEnter();
   }

@@ -15,11 +15,17 @@ namespace {
 
 constexpr wchar_t PopupWindowClass[] = L"TxSkinPopupWindow";
 
-// The window class, the hidden window that owns every level window (so no
-// level gets a taskbar button) and the list of live levels, which the window
-// procedure searches by window handle.
+// The list of live levels, which the window procedure searches by window
+// handle. Kept apart from the window class: creating the hidden window runs
+// the window procedure, which reads the list.
+std::vector<TSkinPopupLevel*>& LevelList() {
+  static std::vector<TSkinPopupLevel*> levels;
+  return levels;
+}
+
+// The window class and the hidden window that owns every level window (so
+// no level gets a taskbar button).
 struct TPopupUnit {
-  std::vector<TSkinPopupLevel*> Levels;
   HWND Hidden = nullptr;
 
   TPopupUnit() {
@@ -47,6 +53,48 @@ bool IsLevelWindow(HWND AWnd) {
   return AWnd && TSkinPopupLevel::FindLevel(AWnd) != nullptr;
 }
 
+// A press of a mouse button on any window of the program that is not a
+// level closes every open menu. The hook is there only while a menu is open.
+HHOOK MouseHook = nullptr;
+
+void CloseEveryOpenMenu() {
+  const std::vector<TSkinPopupLevel*> levels = LevelList();
+  for (TSkinPopupLevel* l : levels)
+    if (!l->Parent() && l->Visible) l->Menu().CloseMenu();
+}
+
+LRESULT CALLBACK PopupMouseHook(int ACode, WPARAM AWParam, LPARAM ALParam) {
+  const LRESULT next = CallNextHookEx(MouseHook, ACode, AWParam, ALParam);
+  if (ACode == HC_ACTION) {
+    switch (AWParam) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+      if (!IsLevelWindow(reinterpret_cast<const MOUSEHOOKSTRUCT*>(ALParam)->hwnd))
+        GuardAppException([] { CloseEveryOpenMenu(); });
+      break;
+    default:
+      break;
+    }
+  }
+  return next;
+}
+
+void UpdateMouseHook() {
+  const auto& levels = LevelList();
+  const bool open =
+      std::any_of(levels.begin(), levels.end(), [](TSkinPopupLevel* l) { return !l->Parent() && l->Visible; });
+  if (open && !MouseHook)
+    MouseHook = SetWindowsHookExW(WH_MOUSE, PopupMouseHook, nullptr, GetCurrentThreadId());
+  else if (!open && MouseHook) {
+    UnhookWindowsHookEx(MouseHook);
+    MouseHook = nullptr;
+  }
+}
+
 } // namespace
 
 // ---- items -----------------------------------------------------------------
@@ -66,7 +114,21 @@ bool TMenuItem::HasVisibleItems() const {
 
 // ---- menu ------------------------------------------------------------------
 
-TSkinPopupMenu::TSkinPopupMenu(TComponent* AOwner) : TComponent(AOwner) {}
+TSkinPopupMenu::TSkinPopupMenu(TComponent* AOwner) : TComponent(AOwner) {
+  // The levels never take the activation from the window the menu was opened
+  // over; the menu closes when any other window (not one of its levels) is
+  // activated.
+  FFocusWatch = &TComponent::Create<TTimer>(*this);
+  FFocusWatch->SetInterval(100);
+  FFocusWatch->OnTimer = [this](TObject*) {
+    if (!IsOpen()) {
+      FFocusWatch->SetEnabled(false);
+      return;
+    }
+    const HWND foreground = GetForegroundWindow();
+    if (foreground != FRoot->FPreviousForeground && !IsLevelWindow(foreground)) CloseMenu();
+  };
+}
 
 TSkinPopupMenu::~TSkinPopupMenu() {
   MarkDestroying();
@@ -85,10 +147,8 @@ void TSkinPopupMenu::Popup(int32_t X, int32_t Y) {
   FRoot->FPreviousForeground = IsLevelWindow(previous) ? FRoot->FPreviousForeground : previous;
   FRoot->PopupAt(X, Y);
   if (!FRoot->Visible) return;
-  // The root level takes the focus so that it learns when the focus leaves
-  // the menu; submenu levels never take it.
-  SetForegroundWindow(FRoot->Handle());
-  SetFocus(FRoot->Handle());
+  UpdateMouseHook();
+  FFocusWatch->SetEnabled(true);
 }
 
 void TSkinPopupMenu::CloseMenu() {
@@ -106,7 +166,7 @@ TSkinPopupLevel::TSkinPopupLevel(TSkinPopupMenu& AMenu, TMenuItem& AItem, TSkinP
   TPopupUnit& unit = Unit();
   FHandle = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, PopupWindowClass, L"", WS_POPUP, 0, 0, 0,
                             0, unit.Hidden, nullptr, GetModuleHandleW(nullptr), nullptr);
-  unit.Levels.push_back(this);
+  LevelList().push_back(this);
   FSubmenuTimer = &TComponent::Create<TTimer>(FMenu);
   FSubmenuTimer->SetInterval(PopupSubmenuDelay);
   FSubmenuTimer->OnTimer = [this](TObject*) { OpenHotSubmenu(); };
@@ -118,14 +178,15 @@ TSkinPopupLevel::TSkinPopupLevel(TSkinPopupMenu& AMenu, TMenuItem& AItem, TSkinP
 
 TSkinPopupLevel::~TSkinPopupLevel() {
   FChildren.clear();
-  auto& levels = Unit().Levels;
+  auto& levels = LevelList();
   levels.erase(std::remove(levels.begin(), levels.end(), this), levels.end());
+  if (IsRoot()) UpdateMouseHook();
   FMenu.FreeComponent(FSubmenuTimer);
   if (FHandle) DestroyWindow(FHandle);
 }
 
 TSkinPopupLevel* TSkinPopupLevel::FindLevel(HWND AWnd) {
-  for (TSkinPopupLevel* l : Unit().Levels)
+  for (TSkinPopupLevel* l : LevelList())
     if (l->FHandle == AWnd) return l;
   return nullptr;
 }
@@ -195,14 +256,15 @@ void TSkinPopupLevel::HideLevel() {
   if (!Visible) return;
   Visible = false;
   FSubmenuTimer->SetEnabled(false);
-  // Hiding the active root level gives the activation back to the window
-  // that had it before the menu opened.
+  // A level that was given the activation hands it back to the window the
+  // menu was opened over.
   const bool wasForeground = IsLevelWindow(GetForegroundWindow());
   ShowWindow(FHandle, SW_HIDE);
   if (IsRoot() && wasForeground && FPreviousForeground && IsWindow(FPreviousForeground))
     SetForegroundWindow(FPreviousForeground);
   for (auto& child : FChildren)
     if (child) child->HideLevel();
+  if (IsRoot()) UpdateMouseHook();
 }
 
 void TSkinPopupLevel::CloseLevel() {
@@ -267,12 +329,20 @@ void TSkinPopupLevel::HotTrack(int32_t X, int32_t Y) {
   if (i >= 0 && FMenuItem.Items(i).Count() > 0) FSubmenuTimer->SetEnabled(true);
 }
 
+bool TSkinPopupLevel::ContainsScreenPoint(POINT P) const {
+  return Visible && P.x >= Left && P.x < Left + Width && P.y >= Top && P.y < Top + Height;
+}
+
 void TSkinPopupLevel::MouseLeft() {
   if (HotIndex < 0 || HotIndex >= FMenuItem.Count()) return;
+  // Where the pointer is decides by the levels' own rectangles: the system's
+  // window-from-point does not find layered windows everywhere, and a leave
+  // notice may come while the pointer is still over this level.
   POINT cursor{};
   GetCursorPos(&cursor);
+  if (ContainsScreenPoint(cursor)) return;
   TSkinPopupLevel* child = Child(HotIndex);
-  if (child && child->Visible && WindowFromPoint(cursor) == child->Handle()) return;
+  if (child && child->ContainsScreenPoint(cursor)) return;
   FSubmenuTimer->SetEnabled(false);
   if (child) child->CloseLevel();
   SetHotIndex(-1);

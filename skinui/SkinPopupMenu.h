@@ -9,7 +9,9 @@
 //
 // The menu is driven by the mouse: hot tracking, submenus that open 300 ms
 // after their item became hot, clicks that toggle AutoCheck items and run
-// OnClick, and closing when the focus leaves the menu's levels.
+// OnClick, and closing when the focus leaves the menu's levels (another
+// window is activated, or a mouse button is pressed on a window of the
+// program that is not one of the levels).
 #include <windows.h>
 
 #include <gdiplus.h>
@@ -126,6 +128,7 @@ public:
 private:
   TMenuItem FItems{this, nullptr};
   std::unique_ptr<TSkinPopupLevel> FRoot;
+  TTimer* FFocusWatch = nullptr;
   bool FLevelsStale = true;
 };
 
@@ -180,6 +183,7 @@ private:
   void HandleMessage(UINT AMsg, WPARAM AWParam, LPARAM ALParam);
   void HotTrack(int32_t X, int32_t Y);
   void MouseLeft();
+  bool ContainsScreenPoint(POINT P) const;
   void ClickAt(int32_t X, int32_t Y);
   void FocusLost(HWND ANewFocus);
   void OpenHotSubmenu();

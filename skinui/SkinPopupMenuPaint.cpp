@@ -1,6 +1,7 @@
 // Painting of a popup-menu level: the size from the captions, the background
 // and the items in the skin look or the built-in look, and the hand-over of
 // the finished image to the layered window.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -130,17 +131,24 @@ void TSkinPopupLevel::PaintBuiltInBody(Gdiplus::Graphics& G) {
     Gdiplus::Point tail[3];
     switch (Placement) {
     case ppRightBelow:
-      tail[0] = {a + 3, t / 2 + 3}, tail[1] = {a + t + 3, t / 2 + 3}, tail[2] = {a + t / 2 + 3, 3};
+      tail[0] = Gdiplus::Point(a + 3, t / 2 + 3);
+      tail[1] = Gdiplus::Point(a + t + 3, t / 2 + 3);
+      tail[2] = Gdiplus::Point(a + t / 2 + 3, 3);
       break;
     case ppRightAbove:
-      tail[0] = {a + 3, h - t / 2 - 6}, tail[1] = {a + t + 3, h - t / 2 - 6}, tail[2] = {a + t / 2 + 3, h - 5};
+      tail[0] = Gdiplus::Point(a + 3, h - t / 2 - 6);
+      tail[1] = Gdiplus::Point(a + t + 3, h - t / 2 - 6);
+      tail[2] = Gdiplus::Point(a + t / 2 + 3, h - 5);
       break;
     case ppLeftBelow:
-      tail[0] = {w - a - 6, t / 2 + 3}, tail[1] = {w - a - t - 6, t / 2 + 3}, tail[2] = {w - a - t / 2 - 6, 3};
+      tail[0] = Gdiplus::Point(w - a - 6, t / 2 + 3);
+      tail[1] = Gdiplus::Point(w - a - t - 6, t / 2 + 3);
+      tail[2] = Gdiplus::Point(w - a - t / 2 - 6, 3);
       break;
     case ppLeftAbove:
-      tail[0] = {w - a - 6, h - t / 2 - 6}, tail[1] = {w - a - t - 6, h - t / 2 - 6},
-      tail[2] = {w - a - t / 2 - 6, h - 5};
+      tail[0] = Gdiplus::Point(w - a - 6, h - t / 2 - 6);
+      tail[1] = Gdiplus::Point(w - a - t - 6, h - t / 2 - 6);
+      tail[2] = Gdiplus::Point(w - a - t / 2 - 6, h - 5);
       break;
     }
     path.StartFigure();
