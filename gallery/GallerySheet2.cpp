@@ -78,7 +78,7 @@ TGallerySheet2Form::TGallerySheet2Form(TComponent* AOwner) : TDefaultSkinForm(AO
     TSkinLabel& l = Add<TSkinLabel>(*this, *this, col, 50 + i * 34, 10, 20);
     l.SetCaption(captions[i]);
     TSkinEdit& e = Add<TSkinEdit>(*this, *this, col + 44, 46 + i * 34, edW - 44, 24);
-    e.SetCaption(texts[i]);
+    e.SetText(texts[i]);
     if (i == 1) FHoverEdit = &e;
     if (i == 2) FFocusEdit = &e;
   }
