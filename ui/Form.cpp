@@ -294,7 +294,7 @@ std::vector<HWND> DisableTaskWindows(HWND AExcept) {
   } collect{AExcept, {}};
   EnumThreadWindows(
       GetCurrentThreadId(),
-      [](HWND w, LPARAM l) -> BOOL {
+      [](HWND w, LPARAM l) CALLBACK -> BOOL {
         auto* c = reinterpret_cast<TCollect*>(l);
         if (w != c->Except && IsWindowVisible(w) && IsWindowEnabled(w)) c->Windows.push_back(w);
         return TRUE;

@@ -162,7 +162,7 @@ TGDIHintWindow* VisibleHintWindow() {
   TGDIHintWindow* found = nullptr;
   EnumThreadWindows(
       GetCurrentThreadId(),
-      [](HWND w, LPARAM l) -> BOOL {
+      [](HWND w, LPARAM l) CALLBACK -> BOOL {
         if (auto* h = dynamic_cast<TGDIHintWindow*>(TWinControl::FindControl(w)); h && IsWindowVisible(w))
           *reinterpret_cast<TGDIHintWindow**>(l) = h;
         return TRUE;

@@ -88,6 +88,7 @@ struct ZoneViewTest : ::testing::Test {
     if (Application().IsLiveForm(Form)) Application().FreeComponent(Form);
   }
   void Show() {
+    ParkPointer();
     Form->FinishCreation();
     Form->Show();
     UpdateWindow(Form->Handle());

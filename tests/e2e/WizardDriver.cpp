@@ -134,7 +134,7 @@ HWND FindChildOfClass(HWND AParent, const wchar_t* AClass) {
   } f{AClass};
   EnumChildWindows(
       AParent,
-      [](HWND w, LPARAM l) -> BOOL {
+      [](HWND w, LPARAM l) CALLBACK -> BOOL {
         auto* f = reinterpret_cast<TF*>(l);
         wchar_t cls[64] = {};
         GetClassNameW(w, cls, 64);

@@ -2,7 +2,8 @@
 // the screenshot script. "click W H X Y" clicks at (X, Y) of the visible
 // top-level window whose size is W x H (H 0: any height); "type W H TEXT" types into its edit;
 // "rect W H" prints its left and top; "ok" presses OK on a visible system
-// message box. Exit code 0 when done.
+// message box; "install EXE" starts an installer and takes it through a
+// quick install as a user would, returning its exit code. Exit code 0 when done.
 #include <windows.h>
 
 #include <cstdio>
@@ -20,7 +21,7 @@ HWND FindBySize(int W, int H) {
     HWND Found = nullptr;
   } f{W, H};
   EnumWindows(
-      [](HWND w, LPARAM l) -> BOOL {
+      [](HWND w, LPARAM l) CALLBACK -> BOOL {
         auto* f = reinterpret_cast<TF*>(l);
         RECT r;
         if (!IsWindowVisible(w) || !GetWindowRect(w, &r)) return TRUE;
@@ -42,7 +43,7 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring verb = argv[1];
   if (verb == L"list") { // the visible top-level windows and their sizes
     EnumWindows(
-        [](HWND w, LPARAM) -> BOOL {
+        [](HWND w, LPARAM) CALLBACK -> BOOL {
           RECT r;
           if (IsWindowVisible(w) && GetWindowRect(w, &r))
             std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
@@ -56,6 +57,18 @@ int wmain(int argc, wchar_t** argv) {
     if (!box) return 1;
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     return 0;
+  }
+  if (verb == L"install" && argc >= 3) {
+    TInstallerProcess installer(argv[2]);
+    if (!installer.Id()) return 3;
+    TWizardAutopilot pilot(installer.Id());
+    const DWORD start = GetTickCount();
+    for (;;) {
+      const DWORD rc = installer.WaitForExit(200);
+      if (rc != STILL_ACTIVE) return static_cast<int>(rc);
+      if (GetTickCount() - start > 600000) return 4; // a prompt nobody answers
+      pilot.Step();
+    }
   }
   if (argc < 4) return 2;
   HWND w = FindBySize(_wtoi(argv[2]), _wtoi(argv[3]));

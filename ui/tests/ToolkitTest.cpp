@@ -70,6 +70,7 @@ public:
 struct ToolkitTest : ::testing::Test {
   TTestForm* Form = nullptr;
   void SetUp() override {
+    ParkPointer();
     Form = &Application().CreateForm<TTestForm>();
     Form->Show();
     Pump();

@@ -16,6 +16,13 @@ inline void Pump() {
   }
 }
 
+// Puts the real pointer in the screen's bottom-right corner, away from the
+// centred test forms, so what a test sees does not depend on where the
+// previous test left it.
+inline void ParkPointer() {
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+}
+
 inline void PostMouse(TWinControl& AWnd, UINT AMsg, int X, int Y, WPARAM AKeys = 0) {
   POINT p{X, Y};
   ClientToScreen(AWnd.Handle(), &p);
