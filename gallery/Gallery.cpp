@@ -1,6 +1,8 @@
 // Gallery.exe: the skinned form and controls in each of their states on one
 // window, at a fixed place so that screenshots can be cut around it.
-// "--first-frame" prints the start-up breakdown up to the first painted
+// "--sheet 2" shows the second sheet (zone view, edits, memo, hot keys);
+// "--popup skin" and "--popup builtin" open the popup menu in that look over
+// the first sheet. "--first-frame" prints the start-up breakdown up to the first painted
 // frame (milliseconds since process start) and ends. "--prompt cancel",
 // "--prompt installer" and "--prompt product" show that installer prompt.
 #include <objbase.h>
@@ -11,9 +13,12 @@
 
 #include "bench/startup/StartupClock.h"
 #include "gallery/GalleryForm.h"
+#include "gallery/GalleryPopup.h"
+#include "gallery/GallerySheet2.h"
 #include "skin/SkinStartup.h"
 #include "skinui/HintWindow.h"
 #include "ui/Application.h"
+#include "ui/Timer.h"
 #include "wizard/Prompts.h"
 #include "winbase/Guard.h"
 
@@ -36,6 +41,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR ACmdLine, int) {
     Application().DestroyComponents();
     return prompt;
   }
+  if (cmd.find(L"--sheet 2") != std::wstring::npos) {
+    Application().CreateForm<TGallerySheet2Form>().Show();
+    Application().Run();
+    Application().DestroyComponents();
+    CoUninitialize();
+    return 0;
+  }
   TGalleryForm& form = Application().CreateForm<TGalleryForm>();
   const double built = MillisSinceProcessStart();
   if (firstFrame) {
@@ -48,6 +60,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR ACmdLine, int) {
     };
   }
   form.Show();
+  const bool popupSkin = cmd.find(L"--popup skin") != std::wstring::npos;
+  if (popupSkin || cmd.find(L"--popup builtin") != std::wstring::npos) {
+    // After the form's delayed show, so the menu opens over a painted form.
+    TTimer& open = TComponent::Create<TTimer>(form);
+    open.SetInterval(700);
+    open.OnTimer = [&](TObject*) {
+      open.SetEnabled(false);
+      ShowGalleryPopup(form, popupSkin);
+    };
+    open.SetEnabled(true);
+  }
   Application().Run();
   Application().DestroyComponents();
   CoUninitialize();

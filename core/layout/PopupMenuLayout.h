@@ -1,0 +1,88 @@
+#pragma once
+// The arithmetic of the skinned popup menu's levels: a level's size from its
+// rows, the rectangle of each row, the row under a point, and where a level
+// opens relative to its anchor point (right and below when it fits, flipped
+// left or up when it would leave the screen's work area).
+#include <cstdint>
+#include <span>
+
+#include "core/gfx/Geometry.h"
+
+namespace qelvane {
+
+// The settings a level's geometry depends on. SkinLook picks the skin's
+// measures (MenuOther*, MenuItemsDrawTopMargin, MenuCutlingHeight); the
+// built-in look uses the corner, tail and margin sizes.
+struct TPopupMenuMetrics {
+  bool SkinLook = false;
+  int32_t ItemHeight = 22;
+  int32_t CornerSize = 8;
+  int32_t TailSize = 20;
+  int32_t ItemLeftMargin = 25;
+  int32_t ItemRightMargin = 20;
+  int32_t MenuOtherHeight = 14;
+  int32_t MenuOtherWidth = 74;
+  int32_t MenuItemsDrawTopMargin = 8;
+  int32_t MenuCutlingHeight = 3;
+};
+
+// One sub-item as the layout sees it.
+struct TPopupRow {
+  bool Visible = true;
+  bool Line = false;     // a separator
+  int32_t TextWidth = 0; // measured caption width
+};
+
+// Height a separator adds to a level.
+constexpr int32_t PopupSeparatorHeight = 3;
+
+// Where a level opened relative to its anchor point.
+enum TPopupPlacement : uint8_t {
+  ppRightBelow = 0,
+  ppRightAbove = 1,
+  ppLeftBelow = 2,
+  ppLeftAbove = 3,
+};
+
+struct TPopupSize {
+  int32_t Width = 0, Height = 0;
+  friend bool operator==(const TPopupSize&, const TPopupSize&) = default;
+};
+
+// Width and height of a level showing ARows (ARoot: the menu's first level,
+// which keeps room for the pointer tail in the built-in look).
+TPopupSize PopupLevelSize(const TPopupMenuMetrics& M, std::span<const TPopupRow> ARows, bool ARoot);
+
+// The rectangle of row AIndex in level coordinates; the empty rectangle for
+// an index outside the rows.
+TRect PopupItemRect(const TPopupMenuMetrics& M, std::span<const TPopupRow> ARows, int32_t AIndex, int32_t ALevelWidth,
+                    bool ARoot, TPopupPlacement APlacement);
+
+// The first visible row whose rectangle holds (X, Y); -1 for none.
+int32_t PopupItemAtPoint(const TPopupMenuMetrics& M, std::span<const TPopupRow> ARows, int32_t X, int32_t Y,
+                         int32_t ALevelWidth, bool ARoot, TPopupPlacement APlacement);
+
+struct TPopupPosition {
+  int32_t Left = 0, Top = 0;
+  TPopupPlacement Placement = ppRightBelow;
+  friend bool operator==(const TPopupPosition&, const TPopupPosition&) = default;
+};
+
+// Where a level of ASize opens for the anchor (X, Y). A submenu level
+// (ARoot false) gives the width of the level that opened it. The level opens
+// to the right unless it would reach AAreaRight, and below unless it would
+// pass AAreaBottom.
+TPopupPosition PlacePopupLevel(const TPopupMenuMetrics& M, int32_t X, int32_t Y, TPopupSize ASize, bool ARoot,
+                               int32_t AParentWidth, int32_t AAreaRight, int32_t AAreaBottom);
+
+// The anchor of a submenu level opened from the row whose rectangle top is
+// AItemTop, by a level at (ALeft, ATop) of width AWidth.
+struct TPopupAnchor {
+  int32_t X = 0, Y = 0;
+  friend bool operator==(const TPopupAnchor&, const TPopupAnchor&) = default;
+};
+inline TPopupAnchor PopupSubmenuAnchor(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AItemTop) {
+  return {ALeft + AWidth, ATop + AItemTop - 8};
+}
+
+} // namespace qelvane
