@@ -23,10 +23,16 @@ TfrmAgreement::TfrmAgreement(TComponent* AOwner) : TDefaultSkinForm(AOwner) {
   img1 = &TComponent::Create<TImage>(*this);
   img1->SetName(L"img1");
   img1->SetBounds(0, 0, 541, 1744);
-  img1->SetPicture(FormPicture(L"LICENCE"));
   img1->SetAlign(alTop);
   img1->SetParent(scrlbx1);
   // Closing hides it; it lives as long as the application.
+}
+
+void TfrmAgreement::DoShow() {
+  // The licence text is a tall picture: it is decoded when the agreement is
+  // first shown, not at start-up, where most users never open it.
+  if (!img1->Picture()) img1->SetPicture(FormPicture(L"LICENCE"));
+  TDefaultSkinForm::DoShow();
 }
 
 } // namespace qelvane

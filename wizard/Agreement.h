@@ -15,6 +15,9 @@ public:
 
   TScrollBox* scrlbx1;
   TImage* img1;
+
+protected:
+  void DoShow() override;
 };
 
 } // namespace qelvane
