@@ -67,8 +67,7 @@ TGalleryForm::TGalleryForm(TComponent* AOwner) : TDefaultSkinForm(AOwner) {
   TSkinPanel& panel = Add<TSkinPanel>(*this, *this, 20, 146, 320, 120);
   if (SkinMng().SkinPanelStyles().StyleList.size() > 0)
     panel.SetBitmap(SkinMng().SkinPanelStyles().StyleList.front()->FormClientPanelBackImage);
-  TSkinLabel& wrapped = Add<TSkinLabel>(*this, panel, 12, 12, 10, 20);
-  wrapped.SetCaption(L"面板里的标签在面板右边缘之前自动换行，显示为多行文字，这是一个较长的说明。");
+  FWrapped = &Add<TSkinLabel>(*this, panel, 12, 12, 10, 20); // its caption comes in DoCreate
   TSkinCheckBox& inPanel = Add<TSkinCheckBox>(*this, panel, 12, 88, 120, 17);
   inPanel.SetCaption(L"面板中的复选框");
   inPanel.SetChecked(true);
@@ -77,6 +76,13 @@ TGalleryForm::TGalleryForm(TComponent* AOwner) : TDefaultSkinForm(AOwner) {
   TSkinImage& logo = Add<TSkinImage>(*this, *this, 356, 150, 180, 61);
   logo.SetImage(FormPicture(L"LOGO"));
   logo.Stretch = true;
+}
+
+void TGalleryForm::DoCreate() {
+  TDefaultSkinForm::DoCreate();
+  // After loading: a label sizes itself to its plain one-line text once it is
+  // loaded, and wraps beside its parent's edge only for captions given later.
+  FWrapped->SetCaption(L"面板里的标签在面板右边缘之前自动换行，显示为多行文字，这是一个较长的说明。");
 }
 
 void TGalleryForm::DoShow() {

@@ -7,6 +7,8 @@
 
 namespace qelvane {
 
+class TSkinLabel;
+
 class TGalleryForm : public TDefaultSkinForm {
 public:
   explicit TGalleryForm(TComponent* AOwner);
@@ -15,12 +17,14 @@ public:
   std::function<void()> OnFirstFrame;
 
 protected:
+  void DoCreate() override;
   void Paint() override;
   void DoShow() override;
 
 private:
   bool FPainted = false;
   TWinControl* FFocusButton = nullptr;
+  TSkinLabel* FWrapped = nullptr;
 };
 
 } // namespace qelvane
