@@ -21,13 +21,17 @@ template <class T> T& Add(TComponent& AOwner, TWinControl& AParent, int32_t L, i
 
 } // namespace
 
+void SetUpGallerySheet(TDefaultSkinForm& AForm, const std::wstring& AName, const std::wstring& ACaption) {
+  AForm.SetName(AName);
+  AForm.SetBorderStyle(bsSingle);
+  AForm.SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
+  AForm.SetCaption(ACaption);
+  AForm.Font().SetColor(0xFFFFFF);
+  AForm.SetBounds(60, 60, 562, 371);
+}
+
 TGalleryForm::TGalleryForm(TComponent* AOwner) : TDefaultSkinForm(AOwner) {
-  SetName(L"frmGallery");
-  SetBorderStyle(bsSingle);
-  SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
-  SetCaption(L"Qelvane 控件一览");
-  Font().SetColor(0xFFFFFF);
-  SetBounds(60, 60, 562, 371);
+  SetUpGallerySheet(*this, L"frmGallery", L"Qelvane 控件一览");
 
   // Buttons: normal, with the keyboard focus, disabled, transparent.
   const wchar_t* captions[] = {L"确定", L"焦点", L"不可用", L"透明"};

@@ -9,6 +9,10 @@ namespace qelvane {
 
 class TSkinLabel;
 
+// What every gallery sheet is: a fixed-size 562 x 371 skinned form (the
+// wizard's size) with white caption text at a fixed place on the screen.
+void SetUpGallerySheet(TDefaultSkinForm& AForm, const std::wstring& AName, const std::wstring& ACaption);
+
 class TGalleryForm : public TDefaultSkinForm {
 public:
   explicit TGalleryForm(TComponent* AOwner);

@@ -1,5 +1,7 @@
 #include "gallery/GallerySheet2.h"
 
+#include "gallery/GalleryForm.h"
+
 #include <string>
 #include <vector>
 
@@ -37,12 +39,7 @@ TZone& AddContact(TZoneList& AList, const std::wstring& AName, const std::wstrin
 } // namespace
 
 TGallerySheet2Form::TGallerySheet2Form(TComponent* AOwner) : TDefaultSkinForm(AOwner) {
-  SetName(L"frmGallerySheet2");
-  SetBorderStyle(bsSingle);
-  SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
-  SetCaption(L"Qelvane 控件一览（二）");
-  Font().SetColor(0xFFFFFF);
-  SetBounds(60, 60, 562, 371);
+  SetUpGallerySheet(*this, L"frmGallerySheet2", L"Qelvane 控件一览（二）");
 
   // The zone view: groups with members, one group inside another, expanded
   // and collapsed groups, and a list long enough to scroll.

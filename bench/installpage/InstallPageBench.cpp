@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchFiles.h"
 #include "installer/InstallRecord.h"
 #include "installer/InstallSequence.h"
 #include "installer/Profile.h"
@@ -111,18 +112,6 @@ public:
     std::fprintf(stderr, "copy failure: %s\n", WideToAnsi(Text, CP_UTF8).c_str());
   }
 };
-
-std::string ReadWholeFile(const std::wstring& Path) {
-  UniqueHandle f(CreateFileW(Path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-  if (!f) throw EOSError(GetLastError(), L"Cannot open \"" + Path + L"\"");
-  LARGE_INTEGER size;
-  GetFileSizeEx(f.get(), &size);
-  std::string data(static_cast<size_t>(size.QuadPart), '\0');
-  DWORD read = 0;
-  if (!ReadFile(f.get(), data.data(), static_cast<DWORD>(data.size()), &read, nullptr) || read != data.size())
-    throw EOSError(GetLastError(), L"Cannot read \"" + Path + L"\"");
-  return data;
-}
 
 void PumpFor(DWORD AMs) {
   const DWORD start = GetTickCount();
