@@ -286,7 +286,7 @@ void TBaseSkinForm::DoShow() {
     }
     FShowTimer->SetEnabled(true);
   } else if (FEnabledShadow) {
-    SetEnabledShadow(true);
+    FShadowAfterPaint = true;
   }
 }
 
@@ -321,7 +321,10 @@ void TBaseSkinForm::SetEnabledShadow(bool Value) {
 
 void TBaseSkinForm::DoClose(TCloseAction& Action) {
   TForm::DoClose(Action);
-  if (Action == caHide || Action == caFree) SetEnabledShadow(false);
+  if (Action == caHide || Action == caFree) {
+    FShadowAfterPaint = false;
+    SetEnabledShadow(false);
+  }
 }
 
 // --- Messages.
@@ -380,6 +383,16 @@ void TBaseSkinForm::WndProc(TMessage& m) {
   case WM_ERASEBKGND:
     EraseBkgndWindow(reinterpret_cast<HDC>(m.WParam));
     m.Result = 1;
+    return;
+  case WM_PAINT:
+    TForm::WndProc(m);
+    if (FShadowAfterPaint && HandleIfAllocated()) {
+      FShadowAfterPaint = false;
+      PostMessageW(HandleIfAllocated(), CM_SHOWSHADOW, 0, 0);
+    }
+    return;
+  case CM_SHOWSHADOW:
+    if (FEnabledShadow) SetEnabledShadow(true);
     return;
   case WM_PRINTCLIENT:
     if (!FBufferBitmap.Empty())
