@@ -392,7 +392,10 @@ void TBaseSkinForm::WndProc(TMessage& m) {
     }
     return;
   case CM_SHOWSHADOW:
-    if (FEnabledShadow) SetEnabledShadow(true);
+    if (FEnabledShadow) {
+      SetEnabledShadow(true);
+      SetWindowPos(HandleIfAllocated(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     return;
   case WM_PRINTCLIENT:
     if (!FBufferBitmap.Empty())
