@@ -173,9 +173,16 @@ void TBaseSkinForm::SetWindowRegion(bool ARedraw) {
     w = ClientWidth() + GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXBORDER);
     hgt = ClientHeight() + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYBORDER);
   }
+  // Setting the region the window already has would only make it repaint
+  // (and lay out) again.
+  const TWindowRegion wanted{h, w, hgt, FIsRoundRectWindow};
+  if (wanted == FWindowRegion) return;
   TRegionHandle region(FIsRoundRectWindow ? CreateRoundRectRgn(0, 0, w, hgt, 6, 6) : CreateRectRgn(0, 0, w, hgt));
   // The window owns the region from here on.
-  if (SetWindowRgn(h, region.Get(), ARedraw)) region.Release();
+  if (SetWindowRgn(h, region.Get(), ARedraw)) {
+    region.Release();
+    FWindowRegion = wanted;
+  }
 }
 
 // --- Composition.
@@ -275,6 +282,9 @@ void TBaseSkinForm::DoShow() {
     if (!(ex & WS_EX_LAYERED)) SetWindowLongW(h, GWL_EXSTYLE, ex | WS_EX_LAYERED);
     SetLayeredWindowAttributes(h, 0, 0, LWA_ALPHA);
   }
+  // The region is set while the window is still hidden: the first paint
+  // then needs no second one.
+  SetWindowRegion(false);
   TForm::DoShow();
   RedrawWindow(true, true);
   FIsFirstShowed = true;

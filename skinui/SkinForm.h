@@ -126,6 +126,14 @@ protected:
   // appears first, the shadow (which fades in anyway) right after.
   bool FShadowAfterPaint = false;
   int FBackgroundBuilds = 0;
+  // The region last given to the window.
+  struct TWindowRegion {
+    HWND Window = nullptr;
+    int32_t Width = 0, Height = 0;
+    bool RoundRect = false;
+    bool operator==(const TWindowRegion&) const = default;
+  };
+  TWindowRegion FWindowRegion;
 
 private:
   void ShowTimerTick();
