@@ -404,6 +404,9 @@ void TBaseSkinForm::WndProc(TMessage& m) {
   case CM_SHOWSHADOW:
     if (FEnabledShadow) {
       SetEnabledShadow(true);
+      // A window shown after the form may be laid on top of it by the
+      // display (an X server without a window manager does so): the form
+      // goes back on top of its shadow.
       SetWindowPos(HandleIfAllocated(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     return;
