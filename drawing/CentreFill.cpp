@@ -1,5 +1,7 @@
 #include "drawing/CentreFill.h"
 
+#include <algorithm>
+
 #include "core/gfx/MarginPieces.h"
 #include "core/gfx/PixelOps.h"
 #include "drawing/DrawingErrors.h"
@@ -51,15 +53,15 @@ void AvgColor(Gdiplus::Graphics& G, const IGPBitmap& C, const TGPRect& APiece, c
 }
 
 void NotStretch(Gdiplus::Graphics& G, const IGPBitmap& C, const TGPRect& APiece, const TGPRect& ATarget) {
+  // Only the part of the piece that falls inside the target is copied.
+  const int32_t w = std::min(APiece.Width, ATarget.Width), h = std::min(APiece.Height, ATarget.Height);
   IGPBitmap x;
-  if (APiece.Width > 0 && APiece.Height > 0) {
-    x = TGPBitmap::Create(APiece.Width, APiece.Height);
-    DrawImagePiece(*NewGraphics(x), C->Native(), {0, 0, APiece.Width, APiece.Height}, APiece);
+  if (w > 0 && h > 0) {
+    x = TGPBitmap::Create(w, h);
+    DrawImagePiece(*NewGraphics(x), C->Native(), {0, 0, w, h}, {APiece.X, APiece.Y, w, h});
   }
   GpCheck(G.Clear(Gdiplus::Color(0xFFFFFFFF)), "Clear");
-  if (x)
-    DrawImagePiece(G, x->Native(), {ATarget.X, ATarget.Y, APiece.Width, APiece.Height},
-                   {0, 0, APiece.Width, APiece.Height});
+  if (x) DrawImagePiece(G, x->Native(), {ATarget.X, ATarget.Y, w, h}, {0, 0, w, h});
 }
 
 void ByMode(TStretchMode AMode, Gdiplus::Graphics& G, const IGPBitmap& C, const TGPRect& APiece,

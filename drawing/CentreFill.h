@@ -34,7 +34,7 @@ void AvgColor(Gdiplus::Graphics& G, const IGPBitmap& C, const TGPRect& APiece, c
 void AvgColorOf(Gdiplus::Graphics& G, const IGPBitmap& X, const TGPRect& ATarget, bool AFadeRight, bool AFadeBottom);
 
 // The piece at its own size at the target's top-left on opaque white (the
-// whole graphics is cleared).
+// whole graphics is cleared); what lies beyond the target is not drawn.
 void NotStretch(Gdiplus::Graphics& G, const IGPBitmap& C, const TGPRect& APiece, const TGPRect& ATarget);
 
 // Draws one of the four tiling/stretching modes; other values draw nothing.

@@ -31,8 +31,10 @@ void TGDIBIGIMGPro::FillCentre(Gdiplus::Graphics& G, const TGPRect& ATarget) {
   const int32_t cw = FClipImage->Width(), ch = FClipImage->Height();
   const bool larger = MaxDrawWidth < cw && MaxDrawHeight < ch;
   if ((!FStretch || FStrecthMode == smAvgColor) && larger) {
-    // A picture larger than the area in both directions is drawn as it is.
-    DrawImagePiece(G, FClipImage->Native(), {ATarget.X, ATarget.Y, piece.Width, piece.Height}, piece);
+    // A picture larger than the area in both directions is drawn as it is
+    // (as far as it falls inside the target).
+    const int32_t w = std::min(piece.Width, ATarget.Width), h = std::min(piece.Height, ATarget.Height);
+    DrawImagePiece(G, FClipImage->Native(), {ATarget.X, ATarget.Y, w, h}, {piece.X, piece.Y, w, h});
   } else if (!FStretch) {
     centrefill::NotStretch(G, FClipImage, piece, ATarget);
   } else if (FStrecthMode == smAvgColor) {

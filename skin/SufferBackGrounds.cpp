@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "skin/SkinMng.h"
 
 namespace qelvane {
@@ -45,12 +47,54 @@ void TSufferBackGroundItem::SetTextureGdiImage(TGDIBIGIMGPro* Value) {
   if (Value == FTextureGdiImage) return;
   FTextureGdiImage = Value;
   FRebuildBackgroundImage = true;
+  FBuiltWidth = FBuiltHeight = 0;
+}
+
+namespace {
+
+// Whether an element with no margins and stretch off, built at W x H, gives
+// the top-left W x H of what it gives at the screen's size SW x SH: its
+// picture is then drawn at its own size from the top-left corner, and only
+// whether the picture is larger than the area in both directions (drawn as
+// it is rather than on white) depends on the size.
+bool CropsLikeScreenSize(const TGDIBIGIMGPro& AElement, int32_t W, int32_t H, int32_t SW, int32_t SH) {
+  if (!AElement.Image()) return true;
+  if (AElement.Stretch() || AElement.TopMargin() || AElement.LeftMargin() || AElement.RightMargin() ||
+      AElement.BottomMargin())
+    return false;
+  const IGPBitmap& image = AElement.Image();
+  const int32_t cw = image->Width() - AElement.ClipLeftMargin() - AElement.ClipRightMargin();
+  const int32_t ch = image->Height() - AElement.ClipTopMargin() - AElement.ClipBottomMargin();
+  return (W < cw && H < ch) == (SW < cw && SH < ch);
+}
+
+} // namespace
+
+TSufferBackGroundItem::TExtent TSufferBackGroundItem::BuildSize(int32_t AWindowWidth, int32_t AWindowHeight) const {
+  const int32_t sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+  // Grown from what is built to the window, never beyond the screen.
+  const int32_t w = std::min(std::max(FRebuildBackgroundImage ? 0 : FBuiltWidth, AWindowWidth), sw);
+  const int32_t h = std::min(std::max(FRebuildBackgroundImage ? 0 : FBuiltHeight, AWindowHeight), sh);
+  // The background element takes the overlay's margins: with any, its right
+  // and bottom pieces come from the far edges of the screen-sized build.
+  const bool crop = w > 0 && h > 0 && FMargin.LeftMargin == 0 && FMargin.TopMargin == 0 && FMargin.RightMargin == 0 &&
+                    FMargin.BottomMargin == 0 && CropsLikeScreenSize(*FTextureGdiImage, w, h, sw, sh) &&
+                    CropsLikeScreenSize(*FSufferTextureGdiImage, w, h, sw, sh);
+  return crop ? TExtent{w, h} : TExtent{sw, sh};
 }
 
 void TSufferBackGroundItem::BuildBackgroundImage(int32_t AWindowWidth, int32_t AWindowHeight) {
-  const int32_t w = FStretch ? AWindowWidth : GetSystemMetrics(SM_CXSCREEN);
-  const int32_t h = FStretch ? AWindowHeight : GetSystemMetrics(SM_CYSCREEN);
-  if ((!FStretch && !FRebuildBackgroundImage) || !FTextureGdiImage) return;
+  if (!FTextureGdiImage) return;
+  int32_t w = AWindowWidth, h = AWindowHeight;
+  if (!FStretch) {
+    // Without Stretch the background stands for a screen-sized picture. It is
+    // built only as far as windows have asked for when that gives the same
+    // pixels there, and grows when a larger window asks.
+    const TExtent size = BuildSize(AWindowWidth, AWindowHeight);
+    if (!FRebuildBackgroundImage && size.Width <= FBuiltWidth && size.Height <= FBuiltHeight) return;
+    w = size.Width;
+    h = size.Height;
+  }
 
   std::unique_ptr<Gdiplus::Graphics> graphics;
   SkinGuard(ClassSubject(ItemClass), L"BuildBackgroundImage", [&] {
@@ -80,6 +124,8 @@ void TSufferBackGroundItem::BuildBackgroundImage(int32_t AWindowWidth, int32_t A
     FBackgroundGdiImage->Build();
   });
   FRebuildBackgroundImage = false;
+  FBuiltWidth = w;
+  FBuiltHeight = h;
   SkinGuard(ClassSubject(ItemClass), L"BuildBackgroundImage", [&] {
     FTextureGdiImage->UnBuild();
     FSufferTextureGdiImage->UnBuild();
@@ -88,6 +134,7 @@ void TSufferBackGroundItem::BuildBackgroundImage(int32_t AWindowWidth, int32_t A
 
 void TSufferBackGroundItem::UnBuildBackgroundImage() {
   FRebuildBackgroundImage = true;
+  FBuiltWidth = FBuiltHeight = 0;
   SkinGuard(ClassSubject(ItemClass), L"UnBuildBackgroundImage", [&] {
     FBackgroundGdiImage->SetImage(nullptr);
     FBackgroundImage.reset();

@@ -1,7 +1,8 @@
 #pragma once
 // The overlay background of skinned forms: a second picture from the skin
 // drawn over the background item's texture, combined into one pre-built
-// background image sized to the window or to the screen.
+// background image sized to the window or standing for one of the screen's
+// size.
 #include <memory>
 #include <string>
 
@@ -41,13 +42,26 @@ public:
   bool RebuildBackgroundImage() const { return FRebuildBackgroundImage; }
 
   // Composes texture and overlay into the background image and gives it to
-  // BackgroundGdiImage. Without Stretch this happens once (at screen size)
-  // until UnBuildBackgroundImage or a new texture; with Stretch on every call
-  // at the window's size. Nothing without a texture.
+  // BackgroundGdiImage. With Stretch on every call at the window's size.
+  // Without Stretch the background is the screen-sized composition, built
+  // once until UnBuildBackgroundImage or a new texture. When neither picture
+  // has margins or stretches (each is then drawn at its own size from the
+  // top-left corner) only its top-left part as large as the windows asked
+  // for is built, and grown (rebuilt) when a larger window asks; its pixels
+  // are those of the screen-sized build. Nothing without a texture.
   void BuildBackgroundImage(int32_t AWindowWidth, int32_t AWindowHeight);
+  // Size of the built background; 0 x 0 before the first build.
+  int32_t BuiltWidth() const { return FBuiltWidth; }
+  int32_t BuiltHeight() const { return FBuiltHeight; }
   void UnBuildBackgroundImage();
 
 private:
+  struct TExtent {
+    int32_t Width, Height;
+  };
+  // The size the next build without Stretch makes for a window of this size.
+  TExtent BuildSize(int32_t AWindowWidth, int32_t AWindowHeight) const;
+
   IGPBitmap FImage;
   TStretchMode FStretchMode = smStretchBoth;
   TMargin FMargin;
@@ -58,6 +72,7 @@ private:
   IGPBitmap FBackgroundImage;
   bool FRebuildBackgroundImage = true;
   TGDIBIGIMGPro* FTextureGdiImage = nullptr;
+  int32_t FBuiltWidth = 0, FBuiltHeight = 0;
 };
 
 // The overlay backgrounds of the form style. There is one item, whatever name

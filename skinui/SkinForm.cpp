@@ -173,9 +173,16 @@ void TBaseSkinForm::SetWindowRegion(bool ARedraw) {
     w = ClientWidth() + GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXBORDER);
     hgt = ClientHeight() + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYBORDER);
   }
+  // Setting the region the window already has would only make it repaint
+  // (and lay out) again.
+  const TWindowRegion wanted{h, w, hgt, FIsRoundRectWindow};
+  if (wanted == FWindowRegion) return;
   TRegionHandle region(FIsRoundRectWindow ? CreateRoundRectRgn(0, 0, w, hgt, 6, 6) : CreateRectRgn(0, 0, w, hgt));
   // The window owns the region from here on.
-  if (SetWindowRgn(h, region.Get(), ARedraw)) region.Release();
+  if (SetWindowRgn(h, region.Get(), ARedraw)) {
+    region.Release();
+    FWindowRegion = wanted;
+  }
 }
 
 // --- Composition.
@@ -275,6 +282,9 @@ void TBaseSkinForm::DoShow() {
     if (!(ex & WS_EX_LAYERED)) SetWindowLongW(h, GWL_EXSTYLE, ex | WS_EX_LAYERED);
     SetLayeredWindowAttributes(h, 0, 0, LWA_ALPHA);
   }
+  // The region is set while the window is still hidden: the first paint
+  // then needs no second one.
+  SetWindowRegion(false);
   TForm::DoShow();
   RedrawWindow(true, true);
   FIsFirstShowed = true;
@@ -286,7 +296,7 @@ void TBaseSkinForm::DoShow() {
     }
     FShowTimer->SetEnabled(true);
   } else if (FEnabledShadow) {
-    SetEnabledShadow(true);
+    FShadowAfterPaint = true;
   }
 }
 
@@ -321,7 +331,10 @@ void TBaseSkinForm::SetEnabledShadow(bool Value) {
 
 void TBaseSkinForm::DoClose(TCloseAction& Action) {
   TForm::DoClose(Action);
-  if (Action == caHide || Action == caFree) SetEnabledShadow(false);
+  if (Action == caHide || Action == caFree) {
+    FShadowAfterPaint = false;
+    SetEnabledShadow(false);
+  }
 }
 
 // --- Messages.
@@ -380,6 +393,22 @@ void TBaseSkinForm::WndProc(TMessage& m) {
   case WM_ERASEBKGND:
     EraseBkgndWindow(reinterpret_cast<HDC>(m.WParam));
     m.Result = 1;
+    return;
+  case WM_PAINT:
+    TForm::WndProc(m);
+    if (FShadowAfterPaint && HandleIfAllocated()) {
+      FShadowAfterPaint = false;
+      PostMessageW(HandleIfAllocated(), CM_SHOWSHADOW, 0, 0);
+    }
+    return;
+  case CM_SHOWSHADOW:
+    if (FEnabledShadow) {
+      SetEnabledShadow(true);
+      // A window shown after the form may be laid on top of it by the
+      // display (an X server without a window manager does so): the form
+      // goes back on top of its shadow.
+      SetWindowPos(HandleIfAllocated(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     return;
   case WM_PRINTCLIENT:
     if (!FBufferBitmap.Empty())

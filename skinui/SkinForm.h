@@ -122,7 +122,18 @@ protected:
   TTimer* FShowTimer = nullptr;
   TFormShadowFrame* FShadowFrame = nullptr;
   bool FEnabledShadow = false;
+  // The shadow waits for the form's first paint after showing: the form
+  // appears first, the shadow (which fades in anyway) right after.
+  bool FShadowAfterPaint = false;
   int FBackgroundBuilds = 0;
+  // The region last given to the window.
+  struct TWindowRegion {
+    HWND Window = nullptr;
+    int32_t Width = 0, Height = 0;
+    bool RoundRect = false;
+    bool operator==(const TWindowRegion&) const = default;
+  };
+  TWindowRegion FWindowRegion;
 
 private:
   void ShowTimerTick();

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
+#include "drawing/GPBitmap.h"
+#include "drawing/GdiBigImagePro.h"
+
 #include "skin/SkinItems.h"
 #include "skin/SkinMng.h"
 #include "skin/SufferBackGrounds.h"
@@ -110,18 +116,27 @@ TEST(SkinItems, OverlayBackgroundIsBuiltOnceOrOnEveryCall) {
   EXPECT_FALSE(item->BackgroundImage());
 
   item->SetTextureGdiImage(texture.TextureGdiImage());
+  // A plain texture without margins: built as large as the window asks.
   item->BuildBackgroundImage(100, 80);
   IGPBitmap first = item->BackgroundImage();
   ASSERT_TRUE(first);
-  EXPECT_EQ(first->Width(), GetSystemMetrics(SM_CXSCREEN));
-  EXPECT_EQ(first->Height(), GetSystemMetrics(SM_CYSCREEN));
-  item->BuildBackgroundImage(120, 90);
-  EXPECT_EQ(item->BackgroundImage(), first); // built once
+  EXPECT_EQ(first->Width(), 100);
+  EXPECT_EQ(first->Height(), 80);
+  item->BuildBackgroundImage(90, 60);
+  EXPECT_EQ(item->BackgroundImage(), first); // built once for smaller windows
+  item->BuildBackgroundImage(120, 70);
+  IGPBitmap grown = item->BackgroundImage();
+  EXPECT_NE(grown, first); // grown for a wider window
+  EXPECT_EQ(grown->Width(), 120);
+  EXPECT_EQ(grown->Height(), 80);
   item->UnBuildBackgroundImage();
   EXPECT_FALSE(item->BackgroundImage());
   item->BuildBackgroundImage(120, 90);
   EXPECT_TRUE(item->BackgroundImage());
-  EXPECT_NE(item->BackgroundImage(), first);
+  EXPECT_NE(item->BackgroundImage(), grown);
+  // Never beyond the screen.
+  item->BuildBackgroundImage(100000, 90);
+  EXPECT_EQ(item->BackgroundImage()->Width(), GetSystemMetrics(SM_CXSCREEN));
 
   item->SetStretch(true);
   item->BuildBackgroundImage(120, 90);
@@ -133,4 +148,88 @@ TEST(SkinItems, OverlayBackgroundIsBuiltOnceOrOnEveryCall) {
   EXPECT_NE(item->BackgroundImage(), stretched);
   EXPECT_EQ(item->BackgroundImage()->Width(), 64);
   EXPECT_EQ(item->BackgroundImage()->Height(), 32);
+}
+
+namespace {
+
+// A picture with an opaque gradient, a half-transparent band and a fully
+// transparent corner, so that what lies beneath shows in the result.
+IGPBitmap PatternPicture(int32_t W, int32_t H) {
+  IGPBitmap b = TGPBitmap::Create(W, H);
+  TBitmapBits bits(b->Native());
+  for (int32_t y = 0; y < H; ++y)
+    for (int32_t x = 0; x < W; ++x) {
+      uint32_t alpha = 0xFF;
+      if (y % 17 < 4) alpha = 0x80;
+      if (x < 6 && y < 6) alpha = 0;
+      bits.View().At(x, y) = alpha << 24 | uint32_t(x * 7 & 0xFF) << 16 | uint32_t(y * 5 & 0xFF) << 8 | 0x40;
+    }
+  return b;
+}
+
+struct TBuiltBackground {
+  TGDIBIGIMGPro Texture;
+  TSufferBackGrounds Backgrounds;
+  TSufferBackGroundItem& Item = *Backgrounds.DefaultPngBkg();
+  TBuiltBackground(const IGPBitmap& APicture, const IGPBitmap& AOverlay, const TMargin& AOverlayMargin) {
+    Texture.SetStretch(false);
+    Texture.SetStrecthMode(smAvgColor);
+    Texture.SetImage(APicture);
+    Item.SetImage(AOverlay);
+    Item.SetMargin(AOverlayMargin);
+    Item.SetClipMargin(AOverlayMargin);
+    Item.SetTextureGdiImage(&Texture);
+  }
+  // What a skinned form of this size composes from the built background.
+  const TGdiBitmap& ComposeFor(int32_t W, int32_t H) {
+    Item.BuildBackgroundImage(W, H);
+    Item.BackgroundGdiImage()->SetBounds(0, 0, W, H);
+    Item.BackgroundGdiImage()->Build();
+    return Item.BackgroundGdiImage()->BufferBitmap();
+  }
+};
+
+// Differing pixels of two composed backgrounds of the same size.
+int Differences(const TGdiBitmap& A, const TGdiBitmap& B) {
+  if (A.Width() != B.Width() || A.Height() != B.Height()) return -1;
+  int n = 0;
+  for (int32_t y = 0; y < A.Height(); ++y)
+    for (int32_t x = 0; x < A.Width(); ++x)
+      n += (A.Pixels().At(x, y) & 0xFFFFFF) != (B.Pixels().At(x, y) & 0xFFFFFF);
+  return n;
+}
+
+} // namespace
+
+// A background built only as large as the windows asked for gives them the
+// same pixels as one built at the screen's size; where it could not (margins,
+// a picture larger than the window but not than the screen) it is built at
+// the screen's size.
+TEST(SkinItems, OverlayBackgroundBuiltForTheWindowMatchesTheScreenSizedBuild) {
+  const int32_t sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+  struct TCase {
+    const char* Name;
+    IGPBitmap Picture, Overlay;
+    TMargin OverlayMargin;
+    bool WindowSized;
+  } cases[] = {
+      {"picture wider than the window", PatternPicture(700, 200), nullptr, {}, true},
+      {"picture smaller than the window", PatternPicture(150, 90), nullptr, {}, true},
+      {"overlay picture too", PatternPicture(700, 200), PatternPicture(120, 260), {}, true},
+      {"picture larger than the window only", PatternPicture(400, 300), nullptr, {}, false},
+      {"overlay with margins", PatternPicture(300, 100), PatternPicture(60, 60), {10, 10, 10, 10}, false},
+  };
+  for (TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TBuiltBackground screen(c.Picture, c.Overlay, c.OverlayMargin);
+    screen.Item.BuildBackgroundImage(sw, sh);
+    ASSERT_EQ(screen.Item.BuiltWidth(), sw);
+    TBuiltBackground window(c.Picture, c.Overlay, c.OverlayMargin);
+    for (auto [w, h] : {std::pair{320, 240}, {260, 200}, {562, 371}}) {
+      const TGdiBitmap& got = window.ComposeFor(w, h);
+      EXPECT_EQ(window.Item.BuiltWidth(), c.WindowSized ? std::max(w, 320) : sw);
+      EXPECT_EQ(window.Item.BuiltHeight(), c.WindowSized ? std::max(h, 240) : sh);
+      EXPECT_EQ(Differences(got, screen.ComposeFor(w, h)), 0) << w << " x " << h;
+    }
+  }
 }

@@ -134,6 +134,25 @@ protected:
 };
 } // namespace
 
+TEST_F(SkinFormTest, TheScreenShowsTheFormItselfAboveItsShadow) {
+  // What the display shows, not the buffer: the shadow turns on after the
+  // first paint and must end up behind the form.
+  for (int i = 0; i < 6; ++i) {
+    Sleep(220);
+    Application().ProcessMessages();
+  }
+  ASSERT_TRUE(IsWindowVisible(Form->ShadowFrame()->Handle()));
+  TGdiBitmap screen(Form->Width(), Form->Height());
+  HDC dc = GetDC(nullptr);
+  BitBlt(screen.DC(), 0, 0, Form->Width(), Form->Height(), dc, Form->Left(), Form->Top(), SRCCOPY);
+  ReleaseDC(nullptr, dc);
+  GdiFlush();
+  int differ = 0;
+  for (auto [x, y] : {std::pair{200, 150}, {20, 280}, {390, 200}, {10, 10}, {300, 40}})
+    differ += Rgb(screen, x, y) != Rgb(Form->BufferBitmap(), x, y);
+  EXPECT_EQ(differ, 0);
+}
+
 TEST_F(SkinFormTest, TheShadowHidesWhenMinimisedAndGivesTheWindowProcedureBack) {
   // The skin's shadow is on: the form's frame follows and fades in.
   TFormShadowFrame* shadow = Form->ShadowFrame();
