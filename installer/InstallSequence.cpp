@@ -11,7 +11,7 @@ namespace qelvane {
 
 void ProcessPendingMessages(TInstallView& View, int Count) {
   for (int i = 0; i <= Count; ++i)
-    View.ProcessMessages();
+    if (!View.ProcessMessages()) return;
 }
 
 std::wstring InstallDirFromPathText(const std::wstring& Text, const std::wstring& ProgramFilesDir) {

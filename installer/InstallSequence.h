@@ -21,15 +21,18 @@ public:
   virtual void SetStatus(const std::wstring& Text) = 0; // the status line
   virtual void SetProgressRange(int Min, int Max) = 0;
   virtual void SetProgress(int Position) = 0;
-  // Processes the pending window messages once.
-  virtual void ProcessMessages() = 0;
+  // Processes the pending window messages once; true when there was any.
+  virtual bool ProcessMessages() = 0;
   // Tells the user that the files could not be copied (the one message the
   // install sequence shows): a system message box with an error icon and an
   // OK button, owned by no window.
   virtual void ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption) = 0;
 };
 
-// Processes pending messages Count + 1 times (nothing for a negative count).
+// Processes pending messages up to Count + 1 times (nothing for a negative
+// count), and stops at the first pass that finds none: a further pass would
+// find none either, and under Wine each empty pass still costs a round trip
+// to the server (a thousand of them took 20 ms).
 void ProcessPendingMessages(TInstallView& View, int Count);
 
 class TInstaller {

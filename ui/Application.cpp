@@ -21,7 +21,8 @@ TApplication::~TApplication() {
 }
 
 void TApplication::DestroyComponents() {
-  while (ComponentCount() > 0) FreeComponent(Component(ComponentCount() - 1));
+  while (ComponentCount() > 0)
+    FreeComponent(Component(ComponentCount() - 1));
 }
 
 HWND TApplication::Handle() {
@@ -134,10 +135,14 @@ void TApplication::HandleMessage() {
   Dispatch(msg);
 }
 
-void TApplication::ProcessMessages() {
+bool TApplication::ProcessMessages() {
   MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+  bool any = false;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     Dispatch(msg);
+    any = true;
+  }
+  return any;
 }
 
 void TApplication::Run() {

@@ -50,8 +50,8 @@ public:
   void DestroyComponents();
   void Terminate();
   bool Terminated() const { return FTerminated; }
-  // Dispatches every pending message, then returns.
-  void ProcessMessages();
+  // Dispatches every pending message, then returns whether there was any.
+  bool ProcessMessages();
   // Waits for one message and dispatches it.
   void HandleMessage();
 

@@ -381,8 +381,8 @@ void TfrmInstallerMain::SetProgressRange(int Min, int Max) {
 void TfrmInstallerMain::SetProgress(int Position) {
   FDisplay->SetProgress(Position);
 }
-void TfrmInstallerMain::ProcessMessages() {
-  Application().ProcessMessages();
+bool TfrmInstallerMain::ProcessMessages() {
+  return Application().ProcessMessages();
 }
 void TfrmInstallerMain::ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption) {
   FDisplay->Flush();

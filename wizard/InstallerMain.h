@@ -47,7 +47,7 @@ public:
   void SetStatus(const std::wstring& Text) override;
   void SetProgressRange(int Min, int Max) override;
   void SetProgress(int Position) override;
-  void ProcessMessages() override;
+  bool ProcessMessages() override;
   void ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption) override;
 
   // Components, named as the form defines them.

@@ -107,7 +107,7 @@ public:
   void SetStatus(const std::wstring& Text) override { Clock.Status(Text); }
   void SetProgressRange(int, int) override {}
   void SetProgress(int) override {}
-  void ProcessMessages() override {}
+  bool ProcessMessages() override { return false; }
   void ShowCopyFailure(const std::wstring& Text, const std::wstring&) override {
     std::fprintf(stderr, "copy failure: %s\n", WideToAnsi(Text, CP_UTF8).c_str());
   }

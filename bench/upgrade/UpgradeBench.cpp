@@ -71,10 +71,14 @@ public:
   void SetStatus(const std::wstring& Text) override { Steps.emplace_back(Text, Now()); }
   void SetProgressRange(int, int) override {}
   void SetProgress(int) override {}
-  void ProcessMessages() override {
+  bool ProcessMessages() override {
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    bool any = false;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       DispatchMessageW(&msg);
+      any = true;
+    }
+    return any;
   }
   void ShowCopyFailure(const std::wstring& Text, const std::wstring&) override {
     std::fprintf(stderr, "copy failure: %s\n", WideToAnsi(Text, CP_UTF8).c_str());

@@ -127,3 +127,16 @@ TEST_F(ExtractPayload, HostileNamesAreRefusedBeforeAnythingIsWritten) {
   EXPECT_TRUE(Extract(ZCompress(RawArchive({"Qelvane\\fine.txt", "Qelvane\\ok.txt"}))));
   EXPECT_EQ(ReadFileBytes(Dir.Path() + L"Qelvane\\ok.txt"), "ok");
 }
+
+TEST(ProcessPendingMessages, PassesRepeatWhileMessagesKeepComingUpToTheCount) {
+  // {passes that find messages, count} -> passes made
+  struct TCase {
+    int Pending, Count, Calls;
+  } cases[] = {{0, 1000, 1}, {3, 1000, 4}, {5000, 1000, 1001}, {5, -1, 0}};
+  for (const TCase& c : cases) {
+    TRecordingView view;
+    view.PendingPasses = c.Pending;
+    ProcessPendingMessages(view, c.Count);
+    EXPECT_EQ(view.MessageCalls, c.Calls) << c.Pending << " pending, count " << c.Count;
+  }
+}

@@ -40,6 +40,7 @@ public:
   std::vector<std::wstring> Statuses;
   int RangeMin = -1, RangeMax = -1, Position = -1;
   int MessageCalls = 0;
+  int PendingPasses = 0;                  // passes of ProcessMessages that find messages
   std::vector<std::wstring> CopyFailures; // text and caption of each message shown
   std::wstring InstallPathText() override { return Path; }
   void SetStatus(const std::wstring& Text) override { Statuses.push_back(Text); }
@@ -48,7 +49,10 @@ public:
     RangeMax = Max;
   }
   void SetProgress(int P) override { Position = P; }
-  void ProcessMessages() override { ++MessageCalls; }
+  bool ProcessMessages() override {
+    ++MessageCalls;
+    return PendingPasses > 0 && PendingPasses--;
+  }
   void ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption) override {
     CopyFailures.push_back(Text + L"|" + Caption);
   }
