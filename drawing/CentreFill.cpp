@@ -55,13 +55,8 @@ void AvgColor(Gdiplus::Graphics& G, const IGPBitmap& C, const TGPRect& APiece, c
 void NotStretch(Gdiplus::Graphics& G, const IGPBitmap& C, const TGPRect& APiece, const TGPRect& ATarget) {
   // Only the part of the piece that falls inside the target is copied.
   const int32_t w = std::min(APiece.Width, ATarget.Width), h = std::min(APiece.Height, ATarget.Height);
-  IGPBitmap x;
-  if (w > 0 && h > 0) {
-    x = TGPBitmap::Create(w, h);
-    DrawImagePiece(*NewGraphics(x), C->Native(), {0, 0, w, h}, {APiece.X, APiece.Y, w, h});
-  }
   GpCheck(G.Clear(Gdiplus::Color(0xFFFFFFFF)), "Clear");
-  if (x) DrawImagePiece(G, x->Native(), {ATarget.X, ATarget.Y, w, h}, {0, 0, w, h});
+  if (w > 0 && h > 0) DrawImagePiece(G, C->Native(), {ATarget.X, ATarget.Y, w, h}, {APiece.X, APiece.Y, w, h});
 }
 
 void ByMode(TStretchMode AMode, Gdiplus::Graphics& G, const IGPBitmap& C, const TGPRect& APiece,

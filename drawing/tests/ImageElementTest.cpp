@@ -237,6 +237,16 @@ TEST(GDIBIGIMGPro, NotStretchedPictureOnWhiteCutFromTheScreenSizedBlock) {
   IGPBitmap larger = Draw(e, 1100, 300);
   EXPECT_EQ(e.MaxDrawWidth, 1100);
   EXPECT_EQ(Px(larger, 1090, 250), kWhite);
+
+  // A half-transparent picture lies over the white, once.
+  TGDIBIGIMGPro half;
+  half.SetImage(Solid(30, 20, 0x80FF0000));
+  half.SetStrecthMode(smAvgColor);
+  const uint32_t c = Px(Draw(half, 60, 40), 5, 5);
+  EXPECT_EQ(Channel(c, 24), 255);
+  EXPECT_EQ(Channel(c, 16), 255);
+  EXPECT_NEAR(Channel(c, 8), 127, 1);
+  EXPECT_NEAR(Channel(c, 0), 127, 1);
 }
 
 TEST(GDIBIGIMGPro, GdiBufferStyleComposesWithBlockTransfers) {
