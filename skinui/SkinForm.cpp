@@ -296,7 +296,7 @@ void TBaseSkinForm::DoShow() {
     }
     FShowTimer->SetEnabled(true);
   } else if (FEnabledShadow) {
-    FShadowAfterPaint = true;
+    SetEnabledShadow(true);
   }
 }
 
@@ -331,10 +331,7 @@ void TBaseSkinForm::SetEnabledShadow(bool Value) {
 
 void TBaseSkinForm::DoClose(TCloseAction& Action) {
   TForm::DoClose(Action);
-  if (Action == caHide || Action == caFree) {
-    FShadowAfterPaint = false;
-    SetEnabledShadow(false);
-  }
+  if (Action == caHide || Action == caFree) SetEnabledShadow(false);
 }
 
 // --- Messages.
@@ -393,22 +390,6 @@ void TBaseSkinForm::WndProc(TMessage& m) {
   case WM_ERASEBKGND:
     EraseBkgndWindow(reinterpret_cast<HDC>(m.WParam));
     m.Result = 1;
-    return;
-  case WM_PAINT:
-    TForm::WndProc(m);
-    if (FShadowAfterPaint && HandleIfAllocated()) {
-      FShadowAfterPaint = false;
-      PostMessageW(HandleIfAllocated(), CM_SHOWSHADOW, 0, 0);
-    }
-    return;
-  case CM_SHOWSHADOW:
-    if (FEnabledShadow) {
-      SetEnabledShadow(true);
-      // A window shown after the form may be laid on top of it by the
-      // display (an X server without a window manager does so): the form
-      // goes back on top of its shadow.
-      SetWindowPos(HandleIfAllocated(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
     return;
   case WM_PRINTCLIENT:
     if (!FBufferBitmap.Empty())

@@ -122,9 +122,6 @@ protected:
   TTimer* FShowTimer = nullptr;
   TFormShadowFrame* FShadowFrame = nullptr;
   bool FEnabledShadow = false;
-  // The shadow waits for the form's first paint after showing: the form
-  // appears first, the shadow (which fades in anyway) right after.
-  bool FShadowAfterPaint = false;
   int FBackgroundBuilds = 0;
   // The region last given to the window.
   struct TWindowRegion {

@@ -20,6 +20,5 @@ constexpr UINT CM_BASE = 0xB000;
 constexpr UINT CM_RELEASE = CM_BASE + 1;       // free the form in wParam (deferred destruction)
 constexpr UINT CM_DEFERREDCLOSE = CM_BASE + 2; // run a close that waited for a handler to return
 constexpr UINT CM_WAKEUP = CM_BASE + 3;        // wakes the message loop (terminate request)
-constexpr UINT CM_SHOWSHADOW = CM_BASE + 4;    // a skinned form turns its shadow on after it painted
 
 } // namespace qelvane

@@ -7,6 +7,7 @@
 #include <gdiplus.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "drawing/GPBitmap.h"
@@ -135,22 +136,31 @@ protected:
 } // namespace
 
 TEST_F(SkinFormTest, TheScreenShowsTheFormItselfAboveItsShadow) {
-  // What the display shows, not the buffer: the shadow turns on after the
-  // first paint and must end up behind the form.
-  for (int i = 0; i < 6; ++i) {
-    Sleep(220);
-    Application().ProcessMessages();
+  // What the display shows, not the buffer: the shadow must end up behind
+  // the form, also for a form that fades in as a layered window.
+  Application().FreeComponent(Form);
+  for (bool fades : {false, true}) {
+    Form = &Application().CreateForm<TTestSkinForm>();
+    Form->SetAlphaBlend(fades);
+    Form->SetAlphaBlendValue(fades ? 0 : 255);
+    Form->Show();
+    for (int i = 0; i < 6; ++i) {
+      Sleep(220);
+      if (fades) Form->SetAlphaBlendValue(static_cast<uint8_t>(std::min(255, 60 * (i + 1))));
+      Application().ProcessMessages();
+    }
+    ASSERT_TRUE(IsWindowVisible(Form->ShadowFrame()->Handle()));
+    TGdiBitmap screen(Form->Width(), Form->Height());
+    HDC dc = GetDC(nullptr);
+    BitBlt(screen.DC(), 0, 0, Form->Width(), Form->Height(), dc, Form->Left(), Form->Top(), SRCCOPY);
+    ReleaseDC(nullptr, dc);
+    GdiFlush();
+    int differ = 0;
+    for (auto [x, y] : {std::pair{200, 150}, {20, 280}, {390, 200}, {10, 10}, {300, 40}})
+      differ += Rgb(screen, x, y) != Rgb(Form->BufferBitmap(), x, y);
+    EXPECT_EQ(differ, 0) << (fades ? "fading form" : "plain form");
+    Application().FreeComponent(Form);
   }
-  ASSERT_TRUE(IsWindowVisible(Form->ShadowFrame()->Handle()));
-  TGdiBitmap screen(Form->Width(), Form->Height());
-  HDC dc = GetDC(nullptr);
-  BitBlt(screen.DC(), 0, 0, Form->Width(), Form->Height(), dc, Form->Left(), Form->Top(), SRCCOPY);
-  ReleaseDC(nullptr, dc);
-  GdiFlush();
-  int differ = 0;
-  for (auto [x, y] : {std::pair{200, 150}, {20, 280}, {390, 200}, {10, 10}, {300, 40}})
-    differ += Rgb(screen, x, y) != Rgb(Form->BufferBitmap(), x, y);
-  EXPECT_EQ(differ, 0);
 }
 
 TEST_F(SkinFormTest, TheShadowHidesWhenMinimisedAndGivesTheWindowProcedureBack) {
