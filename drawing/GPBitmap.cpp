@@ -29,6 +29,27 @@ IGPBitmap TGPBitmap::FromStream(TComPtr<IStream> AStream, bool AUseIcm) {
   return b;
 }
 
+IGPBitmap TGPBitmap::Deferred(int32_t AWidth, int32_t AHeight, std::function<IGPBitmap()> ADecode) {
+  if (AWidth <= 0 || AHeight <= 0 || !ADecode) throw EGdiPlusError(Gdiplus::InvalidParameter, "Deferred bitmap");
+  auto b = std::make_shared<TGPBitmap>(TKey{});
+  b->FWidth = AWidth;
+  b->FHeight = AHeight;
+  b->FDecode = std::move(ADecode);
+  return b;
+}
+
+void TGPBitmap::Decode() const {
+  IGPBitmap decoded = FDecode();
+  // Only a bitmap of its own that matches what this one has promised is
+  // taken over; anything else leaves the pixels transparent.
+  if (!decoded || decoded.use_count() != 1 || !decoded->Native() || decoded->Width() != FWidth ||
+      decoded->Height() != FHeight || decoded->Format() != PixelFormat32bppARGB)
+    decoded = Create(FWidth, FHeight);
+  FSource = std::move(decoded->FSource);
+  FBitmap = std::move(decoded->FBitmap);
+  FDecode = nullptr;
+}
+
 IGPBitmap TGPBitmap::FromFile(const std::wstring& AFileName, bool AUseIcm) {
   auto b = std::make_shared<TGPBitmap>(TKey{});
   b->Take(std::make_unique<Gdiplus::Bitmap>(AFileName.c_str(), AUseIcm ? TRUE : FALSE), "Bitmap(file)");

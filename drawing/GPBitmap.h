@@ -1,11 +1,13 @@
 #pragma once
 // Reference-counted GDI+ bitmaps. IGPBitmap is a shared handle: an empty
 // handle means "no image" and is never an error. A bitmap decoded from a
-// stream keeps that stream alive for as long as it lives.
+// stream keeps that stream alive for as long as it lives. A deferred bitmap
+// knows its size at once and makes its pixels on first use.
 #include <windows.h>
 
 #include <gdiplus.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -35,6 +37,14 @@ public:
   static IGPBitmap FromStream(TComPtr<IStream> AStream, bool AUseIcm);
   // The decoder's bitmap of an image file (which GDI+ keeps open).
   static IGPBitmap FromFile(const std::wstring& AFileName, bool AUseIcm);
+  // An AWidth x AHeight bitmap, 32 bpp ARGB, whose pixels come from ADecode
+  // when they are first needed (the first Native()). ADecode gives a 32 bpp
+  // ARGB bitmap of that size, or no image for a failure it has reported
+  // itself; no image, or any other bitmap, leaves the pixels transparent
+  // black. When ADecode throws, the error propagates and the next use tries
+  // again. ADecode runs at most once to completion and is freed after it.
+  // Like all bitmaps, for use on one thread.
+  static IGPBitmap Deferred(int32_t AWidth, int32_t AHeight, std::function<IGPBitmap()> ADecode);
   // Takes over a bitmap made by ACreate, called once GDI+ is running.
   template <class F> static IGPBitmap Adopt(F&& ACreate) {
     auto b = std::make_shared<TGPBitmap>(TKey{});
@@ -42,17 +52,29 @@ public:
     return b;
   }
 
-  Gdiplus::Bitmap* Native() const { return FBitmap.get(); }
-  int32_t Width() const { return static_cast<int32_t>(FBitmap->GetWidth()); }
-  int32_t Height() const { return static_cast<int32_t>(FBitmap->GetHeight()); }
-  Gdiplus::PixelFormat Format() const { return FBitmap->GetPixelFormat(); }
+  // The GDI+ bitmap; a deferred bitmap decodes here on first use.
+  Gdiplus::Bitmap* Native() const {
+    if (FDecode) Decode();
+    return FBitmap.get();
+  }
+  // Size and format never decode a deferred bitmap.
+  int32_t Width() const { return FDecode ? FWidth : static_cast<int32_t>(FBitmap->GetWidth()); }
+  int32_t Height() const { return FDecode ? FHeight : static_cast<int32_t>(FBitmap->GetHeight()); }
+  Gdiplus::PixelFormat Format() const { return FDecode ? PixelFormat32bppARGB : FBitmap->GetPixelFormat(); }
+  // False while a deferred bitmap has not made its pixels yet.
+  bool Decoded() const { return !FDecode; }
 
 private:
   void Take(std::unique_ptr<Gdiplus::Bitmap> ABitmap, const char* AOperation);
+  void Decode() const;
 
   TGdiPlusLease FLease; // first: released after the bitmap
-  TComPtr<IStream> FSource;
-  std::unique_ptr<Gdiplus::Bitmap> FBitmap;
+  // The decoded state is filled in by the first Native() of a deferred
+  // bitmap, hence mutable.
+  mutable TComPtr<IStream> FSource;
+  mutable std::unique_ptr<Gdiplus::Bitmap> FBitmap;
+  mutable std::function<IGPBitmap()> FDecode; // set while a deferred bitmap is undecoded
+  int32_t FWidth = 0, FHeight = 0;            // a deferred bitmap's size
 };
 
 // Width and height of a bitmap handle, 0 for no image.

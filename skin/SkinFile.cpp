@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <atomic>
 #include <limits>
+#include <optional>
 
+#include "core/gfx/PngCheck.h"
 #include "core/text/TextConvert.h"
 #include "winbase/Handles.h"
 
@@ -150,9 +152,19 @@ IGPBitmap TSkinFile::FetchSkinImageByName(std::wstring_view AName) const {
     value = node->ValueBytes();
     bytes = value;
   }
-  ++GImageDecodes;
-  if (GDecodeObserver) GDecodeObserver(AName, GDecodeContext);
-  return TSkinHelper::CreateBitmap(bytes);
+  auto decode = [](std::wstring_view APath, std::span<const uint8_t> ABytes) {
+    ++GImageDecodes;
+    if (GDecodeObserver) GDecodeObserver(APath, GDecodeContext);
+    return TSkinHelper::CreateBitmap(ABytes);
+  };
+  // A PNG that checks out is decoded when its pixels are first needed, from
+  // a copy of its bytes: a reload of the skin frees the document. Anything
+  // else is decoded now, so its failure is logged here.
+  const std::optional<TPngSize> png = CheckPng(bytes);
+  if (!png) return decode(AName, bytes);
+  return TGPBitmap::Deferred(png->Width, png->Height,
+                             [decode, path = std::wstring(AName),
+                              copy = std::vector<uint8_t>(bytes.begin(), bytes.end())] { return decode(path, copy); });
 }
 
 } // namespace qelvane

@@ -53,7 +53,10 @@ public:
 
   // The image node at the path decoded into a 32 bpp ARGB bitmap, read from
   // the image source (below); nothing for a missing or empty node or bytes
-  // that do not decode (the decoder logs those).
+  // that do not decode (the decoder logs those). A PNG that passes CheckPng
+  // (core/gfx/PngCheck.h) is decoded on the first use of its pixels (a
+  // deferred TGPBitmap keeping a copy of its bytes); should it fail then
+  // after all, that is logged the same way and it stays transparent.
   IGPBitmap GetSkinImageByName(std::wstring_view AName) const;
   // The same, read from this file's own document.
   IGPBitmap FetchSkinImageByName(std::wstring_view AName) const;
@@ -62,9 +65,10 @@ public:
   // default, and what the manager's own file has) reads this file.
   void SetImageSource(const TSkinFile* ASource) { FImageSource = ASource; }
 
-  // Number of images decoded by all skin files of the process so far.
+  // Number of images decoded by all skin files of the process so far (real
+  // decodes: a deferred image counts when it is decoded, not when fetched).
   static uint64_t ImageDecodeCount();
-  // Called with the path of every image decoded (for measurements).
+  // Called with the path of every image decoded, when it is (for measurements).
   using TDecodeObserver = void (*)(std::wstring_view APath, void* AContext);
   static void SetDecodeObserver(TDecodeObserver AObserver, void* AContext);
 

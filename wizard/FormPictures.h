@@ -7,7 +7,10 @@
 
 namespace qelvane {
 
-// The decoded picture; a missing resource throws EResNotFound.
+// The picture (32 bpp ARGB), decoded on the first use of its pixels when it
+// is a PNG that checks out (core/gfx/PngCheck.h), else at once; a missing
+// resource throws EResNotFound, one that does not decode at once
+// EDrawingError.
 IGPBitmap FormPicture(const wchar_t* AName);
 
 } // namespace qelvane

@@ -1,7 +1,8 @@
 // Start-up skin load: from the "SKIN" resource to every style collection
 // filled and the background picture decoded, as the installer's start-up does
 // it. Reports the first load of the process, the median of later loads, and
-// how many images each load decodes (each image node once per load).
+// how many images each load really decodes (each image node at most once per
+// load): pictures that decode on first use count only when they are used.
 #include <windows.h>
 
 #include <algorithm>
@@ -40,7 +41,9 @@ double LoadOnce(std::map<std::wstring, int>* ADecodes) {
       std::fprintf(stderr, "the SKIN resource did not load\n");
       std::exit(1);
     }
-    mng.UserSkinConfig().AppUsedSkinItem()->TextureGdiImage();
+    // The background is drawn by the first frame of every skinned form.
+    if (const IGPBitmap& background = mng.UserSkinConfig().AppUsedSkinItem()->TextureGdiImage()->Image())
+      background->Native();
     double loaded = Now();
     TSkinFile::SetDecodeObserver(nullptr, nullptr);
     return loaded - start;

@@ -110,3 +110,58 @@ TEST(CreateOriginalBitmap, OutlivesTheCallersBytes) {
   EXPECT_EQ(Px(out, 6, 4), 0xFFFFFF00u);
   EXPECT_EQ(Px(out, 0, 0), 0xFF0000FFu);
 }
+
+TEST(DeferredBitmap, DecodesOnceOnTheFirstUseOfItsPixels) {
+  int decodes = 0;
+  IGPBitmap b = TGPBitmap::Deferred(6, 4, [&] {
+    ++decodes;
+    return Solid(6, 4, 0x80112233);
+  });
+  EXPECT_EQ(b->Width(), 6);
+  EXPECT_EQ(b->Height(), 4);
+  EXPECT_EQ(b->Format(), PixelFormat32bppARGB);
+  EXPECT_EQ(decodes, 0);
+  EXPECT_EQ(Px(b, 5, 3), 0x80112233u);
+  EXPECT_TRUE(AllPx(b, 0, 0, 6, 4, 0x80112233));
+  EXPECT_EQ(decodes, 1);
+  EXPECT_THROW(TGPBitmap::Deferred(0, 4, [] { return IGPBitmap(); }), EGdiPlusError);
+}
+
+TEST(DeferredBitmap, WhatItCannotTakeOverLeavesItTransparentAtItsSize) {
+  IGPBitmap kept = Solid(6, 4, 0xFF00FF00);
+  const struct {
+    const char* Name;
+    std::function<IGPBitmap()> Decode;
+  } cases[] = {
+      {"no image", [] { return IGPBitmap(); }},
+      {"another size", [] { return Solid(5, 4, 0xFF00FF00); }},
+      {"another format",
+       [] { return TGPBitmap::Adopt([] { return new Gdiplus::Bitmap(6, 4, PixelFormat24bppRGB); }); }},
+      {"a bitmap held elsewhere", [&] { return kept; }},
+  };
+  for (const auto& c : cases) {
+    IGPBitmap b = TGPBitmap::Deferred(6, 4, c.Decode);
+    EXPECT_TRUE(AllPx(b, 0, 0, 6, 4, 0)) << c.Name;
+    EXPECT_EQ(b->Width(), 6) << c.Name;
+    EXPECT_EQ(b->Format(), PixelFormat32bppARGB) << c.Name;
+    // Drawing it draws nothing.
+    IGPBitmap canvas = Solid(6, 4, 0xFF336699);
+    Helper::StretchDrawImageInRect(*NewGraphics(canvas), b, {0, 0, 6, 4});
+    EXPECT_TRUE(AllPx(canvas, 0, 0, 6, 4, 0xFF336699)) << c.Name;
+  }
+  // The bitmap held elsewhere was not taken from its holder.
+  EXPECT_TRUE(AllPx(kept, 0, 0, 6, 4, 0xFF00FF00));
+}
+
+TEST(DeferredBitmap, AFailingDecodeThrowsAndIsTriedAgain) {
+  int calls = 0;
+  IGPBitmap b = TGPBitmap::Deferred(3, 3, [&] {
+    if (++calls == 1) throw EGdiPlusError(Gdiplus::OutOfMemory, "decode");
+    return Solid(3, 3, 0xFF0000FF);
+  });
+  EXPECT_THROW(b->Native(), EGdiPlusError);
+  EXPECT_FALSE(b->Decoded());
+  EXPECT_EQ(b->Width(), 3);
+  EXPECT_EQ(Px(b, 2, 2), 0xFF0000FFu);
+  EXPECT_EQ(calls, 2);
+}

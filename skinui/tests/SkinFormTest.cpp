@@ -9,8 +9,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <string>
 
 #include "drawing/GPBitmap.h"
+#include "skin/SkinFile.h"
 #include "skin/SkinMng.h"
 #include "skin/SkinStartup.h"
 #include "skinui/SkinControl.h"
@@ -243,4 +246,30 @@ TEST_F(SkinFormTest, ASkinReloadRecomposesTheFormAndEveryControl) {
   UpdateWindow(a.Handle());
   EXPECT_EQ(a.Composed, sa);
   EXPECT_EQ(Form->BackgroundBuilds(), settled);
+}
+
+// The skin load fetches every style's pictures; only what the first frame of
+// a skinned form draws is decoded, each picture once.
+TEST(SkinFormStartUp, DecodesOnlyWhatTheFirstFrameDraws) {
+  std::map<std::wstring, int> decoded;
+  TSkinFile::SetDecodeObserver(
+      [](std::wstring_view APath, void* AContext) {
+        ++(*static_cast<std::map<std::wstring, int>*>(AContext))[std::wstring(APath)];
+      },
+      &decoded);
+  ASSERT_TRUE(InitSkinEngineAtStartup());
+  TTestSkinForm& form = Application().CreateForm<TTestSkinForm>();
+  form.Show();
+  UpdateWindow(form.Handle());
+  Pump();
+  TSkinFile::SetDecodeObserver(nullptr, nullptr);
+
+  std::string list; // skin paths are ASCII
+  for (const auto& [path, count] : decoded)
+    list += std::string(path.begin(), path.end()) + " x" + std::to_string(count) + "\n";
+  EXPECT_LE(decoded.size(), 8u) << list;
+  for (const auto& [path, count] : decoded)
+    EXPECT_EQ(count, 1) << list;
+  EXPECT_TRUE(decoded.count(L"SkinForm\\SysBtns\\Close_Normal_Active.png")) << list;
+  Application().FreeComponent(&form);
 }
