@@ -17,14 +17,14 @@ IGPBitmap FormPicture(const wchar_t* AName) {
   HGLOBAL data = info ? LoadResource(module, info) : nullptr;
   const void* bytes = data ? LockResource(data) : nullptr;
   if (!bytes) throw EResNotFound(AName);
-  const std::span<const uint8_t> png(static_cast<const uint8_t*>(bytes), SizeofResource(module, info));
+  const std::span<const uint8_t> picture(static_cast<const uint8_t*>(bytes), SizeofResource(module, info));
   // A PNG that checks out is decoded when its pixels are first needed,
   // straight from the resource (which lives as long as the program); should
   // it fail then after all, the skin engine log has it and it stays
   // transparent. Anything else is decoded now.
-  if (const std::optional<TPngSize> size = CheckPng(png))
-    return TGPBitmap::Deferred(size->Width, size->Height, [png] { return TSkinHelper::CreateBitmap(png); });
-  IGPBitmap b = GdiSkinHelper::TSkinHelper::CreateBitmap(png);
+  if (const std::optional<TPngSize> size = CheckPng(picture))
+    return TGPBitmap::Deferred(size->Width, size->Height, [picture] { return TSkinHelper::CreateBitmap(picture); });
+  IGPBitmap b = GdiSkinHelper::TSkinHelper::CreateBitmap(picture);
   if (!b) throw EDrawingError(std::wstring(L"Form picture ") + AName + L" cannot be decoded");
   return b;
 }

@@ -8,6 +8,7 @@
 #include "core/text/TextConvert.h"
 #include "drawing/GdiSkinHelper.h"
 #include "drawing/SkinHelper.h"
+#include "drawing/tests/PixelList.h"
 #include "skin/SkinFile.h"
 #include "skin/tests/SkinTestSupport.h"
 
@@ -26,16 +27,6 @@ std::wstring SmallSkin(const std::wstring& AFileName, const std::wstring& ASkinN
 
 TGPColor Pattern(int32_t x, int32_t y) {
   return (uint32_t(40 + 30 * y) << 24) | (uint32_t(x * 37 % 256) << 16) | (uint32_t(y * 51 % 256) << 8) | 0x5A;
-}
-
-// Every pixel of a 32 bpp bitmap, row by row.
-std::vector<uint32_t> Pixels(const IGPBitmap& b) {
-  TBitmapBits bits(b->Native(), Gdiplus::ImageLockModeRead);
-  std::vector<uint32_t> px;
-  for (int32_t y = 0; y < b->Height(); ++y)
-    for (int32_t x = 0; x < b->Width(); ++x)
-      px.push_back(bits.View().At(x, y));
-  return px;
 }
 
 // Offset of the first chunk of a type in PNG bytes (its length field).

@@ -6,22 +6,11 @@
 
 #include "drawing/DrawingErrors.h"
 #include "drawing/GdiSkinHelper.h"
+#include "drawing/tests/PixelList.h"
 #include "wizard/FormPictures.h"
 
 using namespace qelvane;
-
-namespace {
-
-std::vector<uint32_t> Pixels(const IGPBitmap& b) {
-  TBitmapBits bits(b->Native(), Gdiplus::ImageLockModeRead);
-  std::vector<uint32_t> px;
-  for (int32_t y = 0; y < b->Height(); ++y)
-    for (int32_t x = 0; x < b->Width(); ++x)
-      px.push_back(bits.View().At(x, y));
-  return px;
-}
-
-} // namespace
+using qelvane::test::Pixels;
 
 TEST(FormPictures, DecodeOnFirstUseIntoWhatADecodeAtOnceGives) {
   for (const wchar_t* name : {L"LOGO", L"BTN_CONFIRM_HOVER", L"ICON_STOP", L"LICENCE"}) {
