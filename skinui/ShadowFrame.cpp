@@ -2,8 +2,9 @@
 
 #include <gdiplus.h>
 
+#include "core/gfx/MarginPieces.h"
+#include "core/gfx/PixelOps.h"
 #include "core/layout/SkinFormGeometry.h"
-#include "drawing/GdiSkinHelper.h"
 #include "ui/Application.h"
 
 namespace qelvane {
@@ -126,37 +127,38 @@ void TFormShadowFrame::RebuildBlend() {
   }
   if (!FNeedRebuildBlend || FBlendBmp.Empty()) return;
   FNeedRebuildBlend = false;
-  // Drawn with alpha into a GDI+ bitmap, then stored premultiplied, as the
-  // layered window wants it.
-  IGPBitmap image = TGPBitmap::Create(r.Width, r.Height);
-  {
-    auto g = NewGraphics(image);
-    const int32_t W = r.Width, H = r.Height;
-    if (NineGrid()) {
-      const TMargin& m = FShadowDrawMargin;
-      GdiSkinHelper::TSkinHelper::StretchDrawImageInRectByMargins(*g, ShadowBitmap, {0, 0, W, H}, m.LeftMargin,
-                                                                  m.TopMargin, m.RightMargin, m.BottomMargin);
-    } else {
-      const int32_t th = ImageHeight(ShadowTopBitmap), bh = ImageHeight(ShadowBottomBitmap);
-      const int32_t lw = ImageWidth(ShadowLeftBitmap), rw = ImageWidth(ShadowRightBitmap);
-      if (ShadowTopBitmap)
-        g->DrawImage(ShadowTopBitmap->Native(), Gdiplus::Rect(0, 0, W, th), 0, 0, ShadowTopBitmap->Width(), th,
-                     Gdiplus::UnitPixel);
-      GdiSkinHelper::TSkinHelper::StretchDrawImageInRect(*g, ShadowLeftBitmap, {2, th, lw, fh});
-      GdiSkinHelper::TSkinHelper::StretchDrawImageInRect(*g, ShadowRightBitmap, {W - rw, th, rw, fh});
-      if (ShadowBottomBitmap)
-        g->DrawImage(ShadowBottomBitmap->Native(), Gdiplus::Rect(0, H - bh, W, bh), 0, 0, ShadowBottomBitmap->Width(),
-                     bh, Gdiplus::UnitPixel);
-    }
+  // Stored premultiplied, as the layered window wants it. The pieces are
+  // stretched pixel by pixel here rather than through GDI+: a shadow's edges
+  // do not change along their stretch, and a GDI+ stretch of a window-sized
+  // centre costs a large part of a form's first frame.
+  const TPixelView dst = FBlendBmp.Pixels();
+  FillPixels(dst, {0, 0, r.Width, r.Height}, 0);
+  auto draw = [&](const IGPBitmap& AImage, auto APieces) {
+    if (!AImage) return;
+    TBitmapBits bits(AImage->Native(), Gdiplus::ImageLockModeRead);
+    APieces(bits.View());
+  };
+  const int32_t W = r.Width, H = r.Height;
+  if (NineGrid()) {
+    const TMargin& m = FShadowDrawMargin;
+    draw(ShadowBitmap, [&](const TPixelView& src) {
+      for (const TImagePiece& piece : MarginPieces({0, 0, W, H}, src.Width, src.Height,
+                                                   {m.LeftMargin, m.TopMargin, m.RightMargin, m.BottomMargin}))
+        if (piece.Drawable()) StretchOverPremultiplied(src, piece.Src, dst, piece.Dst);
+    });
+  } else {
+    const int32_t th = ImageHeight(ShadowTopBitmap), bh = ImageHeight(ShadowBottomBitmap);
+    const int32_t lw = ImageWidth(ShadowLeftBitmap), rw = ImageWidth(ShadowRightBitmap);
+    auto whole = [&](const TGPRect& ADst) {
+      return [&, ADst](const TPixelView& src) {
+        StretchOverPremultiplied(src, {0, 0, src.Width, src.Height}, dst, ADst);
+      };
+    };
+    draw(ShadowTopBitmap, whole({0, 0, W, th}));
+    draw(ShadowLeftBitmap, whole({2, th, lw, fh}));
+    draw(ShadowRightBitmap, whole({W - rw, th, rw, fh}));
+    draw(ShadowBottomBitmap, whole({0, H - bh, W, bh}));
   }
-  TBitmapBits bits(image->Native());
-  const TPixelView src = bits.View(), dst = FBlendBmp.Pixels();
-  for (int32_t y = 0; y < r.Height; ++y)
-    for (int32_t x = 0; x < r.Width; ++x) {
-      const uint32_t p = src.At(x, y), a = p >> 24;
-      const uint32_t R = ((p >> 16) & 0xFF) * a / 255, G = ((p >> 8) & 0xFF) * a / 255, B = (p & 0xFF) * a / 255;
-      dst.At(x, y) = (a << 24) | (R << 16) | (G << 8) | B;
-    }
   AdjustBlendMasks(true);
 }
 

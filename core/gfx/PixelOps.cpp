@@ -1,5 +1,6 @@
 #include "core/gfx/PixelOps.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -131,6 +132,37 @@ void FillPixels(const TPixelView& APixels, const TRect& ARect, uint32_t AValue) 
     uint32_t* row = APixels.Row(y);
     for (int32_t x = l; x < r; ++x)
       row[x] = AValue;
+  }
+}
+
+void StretchOverPremultiplied(const TPixelView& ASrc, const TGPRect& ASrcRect, const TPixelView& ADst,
+                              const TGPRect& ADstRect) {
+  const TGPRect &s = ASrcRect, &d = ADstRect;
+  if (!ASrc.Bits || !ADst.Bits || s.Width <= 0 || s.Height <= 0 || d.Width <= 0 || d.Height <= 0) return;
+  if (s.X < 0 || s.Y < 0 || s.X > ASrc.Width - s.Width || s.Y > ASrc.Height - s.Height) return;
+  const int64_t x0 = std::max<int64_t>(d.X, 0), x1 = std::min<int64_t>(int64_t{d.X} + d.Width, ADst.Width);
+  const int64_t y0 = std::max<int64_t>(d.Y, 0), y1 = std::min<int64_t>(int64_t{d.Y} + d.Height, ADst.Height);
+  // The source column of every destination column, sampled at its centre.
+  std::vector<int32_t> columns;
+  for (int64_t x = x0; x < x1; ++x)
+    columns.push_back(s.X + static_cast<int32_t>(((x - d.X) * 2 + 1) * s.Width / (int64_t{d.Width} * 2)));
+  for (int64_t y = y0; y < y1; ++y) {
+    const uint32_t* src =
+        ASrc.Row(s.Y + static_cast<int32_t>(((y - d.Y) * 2 + 1) * s.Height / (int64_t{d.Height} * 2)));
+    uint32_t* dst = ADst.Row(static_cast<int32_t>(y)) + x0;
+    for (const int32_t column : columns) {
+      const uint32_t p = src[column], a = p >> 24;
+      const uint32_t r = ((p >> 16) & 0xFF) * a / 255, g = ((p >> 8) & 0xFF) * a / 255, b = (p & 0xFF) * a / 255;
+      uint32_t q = *dst;
+      if (a == 255 || q == 0) {
+        q = 0;
+      } else {
+        const uint32_t keep = 255 - a;
+        q = (((q >> 24) * keep / 255) << 24) | ((((q >> 16) & 0xFF) * keep / 255) << 16) |
+            ((((q >> 8) & 0xFF) * keep / 255) << 8) | ((q & 0xFF) * keep / 255);
+      }
+      *dst++ = q + ((a << 24) | (r << 16) | (g << 8) | b);
+    }
   }
 }
 

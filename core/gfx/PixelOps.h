@@ -57,4 +57,14 @@ TGPColor AverageColor(const TPixelView& APixels, int32_t AX0, int32_t AX1, int32
 // view to AValue; the rest of the rectangle is skipped.
 void FillPixels(const TPixelView& APixels, const TRect& ARect, uint32_t AValue);
 
+// Draws ASrcRect of ASrc (straight alpha) stretched onto ADstRect of ADst
+// (premultiplied alpha, as a per-pixel-alpha window wants it), composed over
+// what ADst holds. Each destination pixel takes the source pixel under its
+// centre, so a 1:1 piece is copied exactly and a strip that does not change
+// along its stretch stays as it is. Destination pixels outside the view are
+// skipped; an empty rectangle or a source rectangle reaching outside ASrc
+// draws nothing.
+void StretchOverPremultiplied(const TPixelView& ASrc, const TGPRect& ASrcRect, const TPixelView& ADst,
+                              const TGPRect& ADstRect);
+
 } // namespace qelvane

@@ -178,6 +178,27 @@ TEST_F(SkinFormTest, TheShadowHidesWhenMinimisedAndGivesTheWindowProcedureBack) 
   EXPECT_TRUE(IsWindowVisible(shadow->Handle()));
   EXPECT_EQ(shadow->BlendBitmap().Width(), 400 + 6);
   EXPECT_EQ(shadow->BlendBitmap().Height(), 300 + 8);
+  {
+    // The skin's nine-grid picture (40 x 50, draw margins 8), premultiplied:
+    // corners copied, edges and centre stretched.
+    ASSERT_TRUE(shadow->ShadowBitmap);
+    TBitmapBits bits(shadow->ShadowBitmap->Native(), Gdiplus::ImageLockModeRead);
+    auto premultiplied = [&](int x, int y) {
+      const uint32_t p = bits.View().At(x, y), a = p >> 24;
+      return (a << 24) | (((p >> 16) & 0xFF) * a / 255) << 16 | (((p >> 8) & 0xFF) * a / 255) << 8 |
+             (p & 0xFF) * a / 255;
+    };
+    const TPixelView blend = shadow->BlendBitmap().Pixels();
+    const int w = blend.Width, h = blend.Height;
+    struct {
+      int bx, by, sx, sy;
+    } samples[] = {{0, 0, 0, 0},           {w - 1, h - 1, 39, 49}, {7, 7, 7, 7},
+                   {w - 8, 0, 32, 0},      {w / 2, 1, 20, 1},      {1, h / 2, 1, 25},
+                   {w / 2, h - 2, 20, 48}, {w / 2, h / 2, 20, 25}, {w - 2, h / 3, 38, 19}};
+    for (auto s : samples)
+      EXPECT_EQ(blend.At(s.bx, s.by), premultiplied(s.sx, s.sy)) << s.bx << "," << s.by;
+    EXPECT_NE(blend.At(1, 1) >> 24, 0u) << "the shadow has a visible outline";
+  }
   RECT r;
   GetWindowRect(shadow->Handle(), &r);
   EXPECT_EQ(r.left, Form->Left() - 3);

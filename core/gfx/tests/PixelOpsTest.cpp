@@ -114,6 +114,37 @@ TEST(FillPixels, ClipsToTheView) {
   EXPECT_EQ(b.view.At(9, 9), 9u);
 }
 
+TEST(StretchOverPremultiplied, CopiesStretchesAndComposesPremultiplied) {
+  // Straight-alpha source pixels: opaque red, half-transparent green, clear,
+  // quarter-transparent blue.
+  TBuffer src(4, 1);
+  src.px = {0xFFFF0000, 0x8000FF00, 0x00123456, 0x400000FF};
+  src.view.Bits = reinterpret_cast<uint8_t*>(src.px.data());
+  const uint32_t red = 0xFFFF0000, green = 0x80008000, clear = 0, blue = 0x40000040;
+  struct TCase {
+    const char* name;
+    TGPRect s, d;
+    std::vector<uint32_t> row; // the destination's first row, 6 pixels
+  } cases[] = {
+      {"1:1 at an offset", {0, 0, 4, 1}, {1, 0, 4, 1}, {0, red, green, clear, blue, 0}},
+      {"doubled", {0, 0, 2, 1}, {0, 0, 4, 1}, {red, red, green, green, 0, 0}},
+      {"halved: pixel centres", {0, 0, 4, 1}, {0, 0, 2, 1}, {green, blue, 0, 0, 0, 0}},
+      {"partly outside the view", {0, 0, 4, 1}, {-2, 0, 4, 1}, {clear, blue, 0, 0, 0, 0}},
+      {"source outside the picture", {2, 0, 4, 1}, {0, 0, 4, 1}, {0, 0, 0, 0, 0, 0}},
+      {"empty destination", {0, 0, 4, 1}, {0, 0, 0, 1}, {0, 0, 0, 0, 0, 0}},
+  };
+  for (const TCase& c : cases) {
+    TBuffer dst(6, 2);
+    StretchOverPremultiplied(src.view, c.s, dst.view, c.d);
+    EXPECT_EQ(std::vector<uint32_t>(dst.px.begin(), dst.px.begin() + 6), c.row) << c.name;
+    EXPECT_EQ(dst.view.At(0, 1), 0u) << c.name << ": one source row fills one destination row";
+  }
+  // Over what is there: half-transparent black over opaque white.
+  TBuffer black(1, 1, 0x80000000), white(1, 1, 0xFFFFFFFF);
+  StretchOverPremultiplied(black.view, {0, 0, 1, 1}, white.view, {0, 0, 1, 1});
+  EXPECT_EQ(white.px[0], 0xFF7F7F7Fu);
+}
+
 TEST(ColorRules, TextColourThresholdsAndConversions) {
   EXPECT_EQ(GetTextColorByGPColor(MakeGPColor(0, 127, 127, 127)), kOpaqueBlack);
   EXPECT_EQ(GetTextColorByGPColor(MakeGPColor(255, 126, 127, 127)), kOpaqueWhite);
