@@ -105,6 +105,16 @@ void TGDIBIGIMGPro::Compose(int32_t W, int32_t H) {
     }
     return;
   }
+  // A picture without margins has only its centre part; built at the
+  // buffer's size it already is the buffer (parts are replaced, never drawn
+  // into, once built).
+  const TPart& centre = FParts[piCentre];
+  const bool centreOnly =
+      std::none_of(FParts.begin(), FParts.begin() + piCentre, [](const TPart& p) { return p.Exists(); });
+  if (centreOnly && centre.Exists() && centre.W == W && centre.H == H && pieces[piCentre].Dst == TGPRect{0, 0, W, H}) {
+    FBufferGPBitmap = centre.GP;
+    return;
+  }
   IGPBitmap buffer = TGPBitmap::Create(W, H);
   auto g = NewGraphics(buffer);
   for (int i = 0; i < 9; ++i) {

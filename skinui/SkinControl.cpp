@@ -1,7 +1,9 @@
 #include "skinui/SkinControl.h"
 
 #include "drawing/ElementDefaults.h"
+#include "core/gfx/PixelOps.h"
 #include "drawing/GdipBitmap.h"
+#include "drawing/GPBitmap.h"
 #include "drawing/DrawingTypes.h"
 #include "skin/SkinMng.h"
 #include "skinui/ParentImage.h"
@@ -175,6 +177,10 @@ void TSkinCustomControl::Paint() {
       else
         CustomPaint(*FSelfBufferGPGraphics, FDrawGPRect);
       FForceRepaintSelfBuffer = false;
+      // Drawing a self image with nothing on it would change no pixel, and
+      // a window-sized draw is far dearer than this look.
+      FSelfBufferGPGraphics->Flush(Gdiplus::FlushIntentionSync);
+      FSelfBufferBlank = AllTransparent(TBitmapBits(FSelfBufferGPBitmap->Native(), Gdiplus::ImageLockModeRead).View());
     }
   }
 
@@ -188,15 +194,17 @@ void TSkinCustomControl::Paint() {
       RECT r{0, 0, Width(), Height()};
       FillRect(FBufferBitmap.DC(), &r, brush.Get());
     }
-    FBufferBitmapGPGraphics = CanvasToGPGraphics(FBufferBitmap.DC());
-    if (FEnableGdiPlusBuffer) {
-      FBufferBitmapGPGraphics->DrawImage(FSelfBufferGPBitmap->Native(), 0, 0, Width(), Height());
-    } else if (DesigningOrLoading()) {
-      DesignPaint(*FBufferBitmapGPGraphics, FDrawGPRect);
-    } else {
-      CustomPaint(*FBufferBitmapGPGraphics, FDrawGPRect);
+    if (!FEnableGdiPlusBuffer || !FSelfBufferBlank) {
+      FBufferBitmapGPGraphics = CanvasToGPGraphics(FBufferBitmap.DC());
+      if (FEnableGdiPlusBuffer) {
+        FBufferBitmapGPGraphics->DrawImage(FSelfBufferGPBitmap->Native(), 0, 0, Width(), Height());
+      } else if (DesigningOrLoading()) {
+        DesignPaint(*FBufferBitmapGPGraphics, FDrawGPRect);
+      } else {
+        CustomPaint(*FBufferBitmapGPGraphics, FDrawGPRect);
+      }
+      FBufferBitmapGPGraphics.reset(); // flushed into the bitmap
     }
-    FBufferBitmapGPGraphics.reset(); // flushed into the bitmap
     if (FIsNeedAppendPaint) {
       auto g = CanvasToGPGraphics(FBufferBitmap.DC());
       AppendPaint(*g, FDrawGPRect);

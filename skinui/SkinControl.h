@@ -119,6 +119,8 @@ private:
 
   bool FTransparent = true;
   bool FEnableGdiPlusBuffer = true;
+  // The self image holds no visible pixel (every alpha 0).
+  bool FSelfBufferBlank = false;
 };
 
 class TFormDrawSkinCustomControl

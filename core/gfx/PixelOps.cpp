@@ -135,6 +135,15 @@ void FillPixels(const TPixelView& APixels, const TRect& ARect, uint32_t AValue) 
   }
 }
 
+bool AllTransparent(const TPixelView& APixels) {
+  for (int32_t y = 0; y < APixels.Height; ++y) {
+    const uint32_t* row = APixels.Row(y);
+    for (int32_t x = 0; x < APixels.Width; ++x)
+      if (row[x] >> 24) return false;
+  }
+  return true;
+}
+
 void StretchOverPremultiplied(const TPixelView& ASrc, const TGPRect& ASrcRect, const TPixelView& ADst,
                               const TGPRect& ADstRect) {
   const TGPRect &s = ASrcRect, &d = ADstRect;

@@ -57,6 +57,9 @@ TGPColor AverageColor(const TPixelView& APixels, int32_t AX0, int32_t AX1, int32
 // view to AValue; the rest of the rectangle is skipped.
 void FillPixels(const TPixelView& APixels, const TRect& ARect, uint32_t AValue);
 
+// Whether every pixel of the view has alpha 0 (an empty view has none other).
+bool AllTransparent(const TPixelView& APixels);
+
 // Draws ASrcRect of ASrc (straight alpha) stretched onto ADstRect of ADst
 // (premultiplied alpha, as a per-pixel-alpha window wants it), composed over
 // what ADst holds. Each destination pixel takes the source pixel under its

@@ -114,6 +114,14 @@ TEST(FillPixels, ClipsToTheView) {
   EXPECT_EQ(b.view.At(9, 9), 9u);
 }
 
+TEST(AllTransparent, OnlyAlphaCounts) {
+  TBuffer b(3, 2, 0x00FFFFFF); // white, but clear
+  EXPECT_TRUE(AllTransparent(b.view));
+  b.view.At(2, 1) = 0x01000000;
+  EXPECT_FALSE(AllTransparent(b.view)) << "the last pixel is looked at";
+  EXPECT_TRUE(AllTransparent({}));
+}
+
 TEST(StretchOverPremultiplied, CopiesStretchesAndComposesPremultiplied) {
   // Straight-alpha source pixels: opaque red, half-transparent green, clear,
   // quarter-transparent blue.
