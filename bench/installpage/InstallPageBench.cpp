@@ -43,7 +43,12 @@ using namespace qelvane;
 
 namespace {
 
-const std::wstring BenchRoot = L"C:\\qelvane-page-bench\\";
+// QELVANE_BENCH_DIR (a Windows folder path ending in a backslash) moves the
+// installations elsewhere; scripts/bench points it at a memory-backed drive.
+const std::wstring BenchRoot = [] {
+  const char* dir = std::getenv("QELVANE_BENCH_DIR");
+  return dir && *dir ? AnsiToWide(dir, CP_UTF8) : std::wstring(L"C:\\qelvane-page-bench\\");
+}();
 const std::wstring InstallPath = BenchRoot + L"Norventa";
 const std::wstring ExtractFolder = BenchRoot + L"extract\\";
 
@@ -251,8 +256,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     CleanUp();
 
-    std::printf("installing page for the benchmark payload (%.1f MB compressed), median of %d runs each, interleaved\n",
-                payload.size() / 1e6, reps);
+    std::printf("installing page for the benchmark payload (%.1f MB compressed), median of %d runs each, interleaved,\n"
+                "installed into %s\n",
+                payload.size() / 1e6, reps, WideToAnsi(BenchRoot, CP_UTF8).c_str());
     std::printf("%-36s %9s %9s %9s %9s %9s %9s\n", "", "median s", "min", "max", "load", "write", "rest");
     auto part = [](const std::vector<TParts>& Runs, double (*Of)(const TParts&)) {
       std::vector<double> v;
