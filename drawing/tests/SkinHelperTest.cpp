@@ -51,6 +51,23 @@ TEST_F(LoggedFactory, NormalInputsLogNothing) {
   EXPECT_TRUE(TSkinLog::Lines().empty());
 }
 
+TEST_F(LoggedFactory, AnOpaquePictureIsCopiedPixelForPixel) {
+  // A 24-bit picture (the rows of a width of 7 are padded, the file is
+  // stored bottom-up) comes out opaque and unchanged, for a plain and a
+  // half-transparent picture alike.
+  const auto rgb = [](int x, int y) { return static_cast<uint32_t>((x * 37) << 16 | (y * 51) << 8 | (x + y)); };
+  IGPBitmap b = TSkinHelper::CreateBitmap(Bmp24(7, 5, rgb));
+  ASSERT_NE(b, nullptr);
+  int wrong = 0;
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 7; ++x)
+      wrong += Px(b, x, y) != (0xFF000000u | rgb(x, y));
+  EXPECT_EQ(wrong, 0);
+  IGPBitmap half = TSkinHelper::CreateBitmap(EncodePng(Solid(3, 2, 0x80204060)));
+  ASSERT_NE(half, nullptr);
+  EXPECT_EQ(Px(half, 2, 1) >> 24, 0x80u);
+}
+
 TEST_F(LoggedFactory, ResourceVariantsStayUnguarded) {
   EXPECT_THROW(TSkinHelper::CreateBitmap(L"NOSUCHRES", L"DATA"), EResNotFound);
   EXPECT_THROW(TSkinHelper::CreateOriginalBitmap(L"NOSUCHRES", L"DATA"), EResNotFound);
