@@ -80,7 +80,7 @@ DWORD RunInstaller() {
   test::TInstallerProcess p(BuiltFile("Install.exe"));
   HWND w = p.WaitForWindow(562, 371);
   if (!w) return 1000;
-  test::ClickForm(w, 274, 292); // 确定安装 on the notice page
+  if (!test::ConfirmNotice(w)) return 1002;
   test::ClickForm(w, 281, 239); // 立刻安装 on the options page
   if (!test::WaitForInstallEnd(w)) return 1001;
   Sleep(500);

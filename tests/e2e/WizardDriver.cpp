@@ -121,6 +121,23 @@ void HoverForm(HWND AForm, int X, int Y) {
   Post(AForm, X, Y, WM_MOUSEMOVE, 0);
 }
 
+bool ClickForNextPage(HWND AForm, int X, int Y, int AProbeX, int AProbeY) {
+  const auto under = [&] {
+    POINT screen{AProbeX, AProbeY}, client;
+    ClientToScreen(AForm, &screen);
+    return WindowAt(AForm, screen, client);
+  };
+  const HWND before = under();
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    ClickForm(AForm, X, Y);
+    if (WaitUntil([&] { return under() != before; }, 5000)) {
+      Sleep(150); // the new page's first paint
+      return true;
+    }
+  }
+  return false;
+}
+
 void ClickForm(HWND AForm, int X, int Y) {
   Post(AForm, X, Y, WM_MOUSEMOVE, 0);
   Post(AForm, X, Y, WM_LBUTTONDOWN, MK_LBUTTON);
@@ -175,7 +192,7 @@ void TWizardAutopilot::Step() {
     if (!f.Found) return;
     FWizard = f.Found;
     Sleep(400);
-    ClickForm(FWizard, 274, 292); // 确定安装
+    ConfirmNotice(FWizard);
     ClickForm(FWizard, 281, 239); // 立刻安装
     FBar = FindChildOfClass(FWizard, L"msctls_progress32");
     FSince = GetTickCount();

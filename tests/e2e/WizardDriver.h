@@ -34,6 +34,15 @@ private:
 // Hover, press and release at (X, Y) of AForm's client area.
 void ClickForm(HWND AForm, int X, int Y);
 void HoverForm(HWND AForm, int X, int Y);
+// Clicks (X, Y) of AForm and waits for the page to change: for the window
+// under (AProbeX, AProbeY) to be another one. A click the wizard was not
+// ready for (still busy with its first frames on a loaded machine) is given
+// again, up to three times in all; false when the page never changed.
+bool ClickForNextPage(HWND AForm, int X, int Y, int AProbeX, int AProbeY);
+// The notice page's 确定安装, waiting for the options page.
+inline bool ConfirmNotice(HWND AWizard) {
+  return ClickForNextPage(AWizard, 274, 292, 281, 239);
+}
 // The first child window of AParent (at any depth) that AMatches, or null.
 HWND FindChild(HWND AParent, const std::function<bool(HWND)>& AMatches);
 // The first child window of AParent of a window class, or null.
