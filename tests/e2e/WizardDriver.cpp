@@ -121,12 +121,14 @@ void HoverForm(HWND AForm, int X, int Y) {
   Post(AForm, X, Y, WM_MOUSEMOVE, 0);
 }
 
+HWND WindowUnder(HWND AForm, int X, int Y) {
+  POINT screen{X, Y}, client;
+  ClientToScreen(AForm, &screen);
+  return WindowAt(AForm, screen, client);
+}
+
 bool ClickForNextPage(HWND AForm, int X, int Y, int AProbeX, int AProbeY) {
-  const auto under = [&] {
-    POINT screen{AProbeX, AProbeY}, client;
-    ClientToScreen(AForm, &screen);
-    return WindowAt(AForm, screen, client);
-  };
+  const auto under = [&] { return WindowUnder(AForm, AProbeX, AProbeY); };
   const HWND before = under();
   for (int attempt = 0; attempt < 3; ++attempt) {
     ClickForm(AForm, X, Y);
@@ -192,13 +194,31 @@ void TWizardAutopilot::Step() {
     if (!f.Found) return;
     FWizard = f.Found;
     Sleep(400);
-    ConfirmNotice(FWizard);
+    FNoticePage = WindowUnder(FWizard, 281, 239);
+    ClickForm(FWizard, 274, 292); // 确定安装
+    FClicks = 1;
+    FSince = GetTickCount();
+    FStage = 5;
+    return;
+  }
+  case 5: // the options page replaces the notice page; a click the wizard
+          // was not ready for is given again (twice at most). No waiting
+          // here: the caller may be the installer's debugger.
+    if (WindowUnder(FWizard, 281, 239) == FNoticePage) {
+      if (GetTickCount() - FSince < 5000) return;
+      if (FClicks < 3) {
+        ClickForm(FWizard, 274, 292);
+        ++FClicks;
+        FSince = GetTickCount();
+        return;
+      }
+    }
+    Sleep(150);
     ClickForm(FWizard, 281, 239); // 立刻安装
     FBar = FindChildOfClass(FWizard, L"msctls_progress32");
     FSince = GetTickCount();
     FStage = 1;
     return;
-  }
   case 1: // the progress page is shown (a quick sequence may be over
           // before it is seen: after a while the finished page is assumed)
     if ((FBar && IsWindowVisible(FBar)) || GetTickCount() - FSince > 6000) {
@@ -208,7 +228,14 @@ void TWizardAutopilot::Step() {
     return;
   case 2: // and gone again: the finished page
     if (FBar && IsWindowVisible(FBar)) {
-      const LRESULT position = SendMessageW(FBar, PBM_GETPOS, 0, 0);
+      // Never a plain SendMessage: an installer stopped at a debug event of
+      // a debugging caller would never answer it.
+      DWORD_PTR answer = 0;
+      if (!SendMessageTimeoutW(FBar, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 200, &answer)) {
+        FSince = GetTickCount(); // unknown: not taken for a stop
+        return;
+      }
+      const LRESULT position = static_cast<LRESULT>(answer);
       if (position != FLastPosition || !IsWindowEnabled(FWizard)) {
         FLastPosition = position;
         FSince = GetTickCount();

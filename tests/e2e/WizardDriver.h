@@ -43,6 +43,8 @@ bool ClickForNextPage(HWND AForm, int X, int Y, int AProbeX, int AProbeY);
 inline bool ConfirmNotice(HWND AWizard) {
   return ClickForNextPage(AWizard, 274, 292, 281, 239);
 }
+// The deepest visible child window of AForm at (X, Y) of its client area.
+HWND WindowUnder(HWND AForm, int X, int Y);
 // The first child window of AParent (at any depth) that AMatches, or null.
 HWND FindChild(HWND AParent, const std::function<bool(HWND)>& AMatches);
 // The first child window of AParent of a window class, or null.
@@ -69,6 +71,8 @@ private:
   HWND FWizard = nullptr;
   HWND FBar = nullptr;
   int FStage = 0;
+  HWND FNoticePage = nullptr;
+  int FClicks = 0;
   DWORD FSince = 0;
   LRESULT FLastPosition = -1;
 };
