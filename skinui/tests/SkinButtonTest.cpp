@@ -23,6 +23,8 @@ struct SkinButtonTest : ::testing::Test {
   int Clicks = 0;
 
   void SetUp() override {
+    // Which state a button draws depends on whether the pointer is over it.
+    ParkPointer();
     ASSERT_TRUE(SkinMng().ChangeSkinRes(L"SKIN", false));
     Form = &Application().CreateForm<TPatternForm>();
     Button = &TComponent::Create<TSkinButton>(*Form);
