@@ -2,6 +2,8 @@
 
 #include <gdiplus.h>
 
+#include <utility>
+
 #include "core/gfx/MarginPieces.h"
 #include "core/gfx/PixelOps.h"
 #include "core/layout/SkinFormGeometry.h"
@@ -149,15 +151,14 @@ void TFormShadowFrame::RebuildBlend() {
   } else {
     const int32_t th = ImageHeight(ShadowTopBitmap), bh = ImageHeight(ShadowBottomBitmap);
     const int32_t lw = ImageWidth(ShadowLeftBitmap), rw = ImageWidth(ShadowRightBitmap);
-    auto whole = [&](const TGPRect& ADst) {
-      return [&, ADst](const TPixelView& src) {
-        StretchOverPremultiplied(src, {0, 0, src.Width, src.Height}, dst, ADst);
-      };
-    };
-    draw(ShadowTopBitmap, whole({0, 0, W, th}));
-    draw(ShadowLeftBitmap, whole({2, th, lw, fh}));
-    draw(ShadowRightBitmap, whole({W - rw, th, rw, fh}));
-    draw(ShadowBottomBitmap, whole({0, H - bh, W, bh}));
+    const std::pair<const IGPBitmap*, TGPRect> strips[] = {{&ShadowTopBitmap, {0, 0, W, th}},
+                                                           {&ShadowLeftBitmap, {2, th, lw, fh}},
+                                                           {&ShadowRightBitmap, {W - rw, th, rw, fh}},
+                                                           {&ShadowBottomBitmap, {0, H - bh, W, bh}}};
+    for (const auto& [image, place] : strips)
+      draw(*image, [&](const TPixelView& src) {
+        StretchOverPremultiplied(src, {0, 0, src.Width, src.Height}, dst, place);
+      });
   }
   AdjustBlendMasks(true);
 }

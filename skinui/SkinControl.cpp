@@ -1,10 +1,10 @@
 #include "skinui/SkinControl.h"
 
-#include "drawing/ElementDefaults.h"
 #include "core/gfx/PixelOps.h"
-#include "drawing/GdipBitmap.h"
-#include "drawing/GPBitmap.h"
 #include "drawing/DrawingTypes.h"
+#include "drawing/ElementDefaults.h"
+#include "drawing/GPBitmap.h"
+#include "drawing/GdipBitmap.h"
 #include "skin/SkinMng.h"
 #include "skinui/ParentImage.h"
 #include "ui/Colors.h"

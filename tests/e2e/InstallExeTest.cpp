@@ -81,7 +81,7 @@ DWORD RunInstaller() {
   HWND w = p.WaitForWindow(562, 371);
   if (!w) return 1000;
   if (!test::ConfirmNotice(w)) return 1002;
-  test::ClickForm(w, 281, 239); // 立刻安装 on the options page
+  test::ClickForm(w, test::QuickInstall.x, test::QuickInstall.y);
   if (!test::WaitForInstallEnd(w)) return 1001;
   Sleep(500);
   test::ClickForm(w, 118, 199); // 立即运行: off

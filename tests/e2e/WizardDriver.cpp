@@ -194,8 +194,8 @@ void TWizardAutopilot::Step() {
     if (!f.Found) return;
     FWizard = f.Found;
     Sleep(400);
-    FNoticePage = WindowUnder(FWizard, 281, 239);
-    ClickForm(FWizard, 274, 292); // 确定安装
+    FNoticePage = WindowUnder(FWizard, QuickInstall.x, QuickInstall.y);
+    ClickForm(FWizard, NoticeConfirm.x, NoticeConfirm.y);
     FClicks = 1;
     FSince = GetTickCount();
     FStage = 5;
@@ -204,17 +204,17 @@ void TWizardAutopilot::Step() {
   case 5: // the options page replaces the notice page; a click the wizard
           // was not ready for is given again (twice at most). No waiting
           // here: the caller may be the installer's debugger.
-    if (WindowUnder(FWizard, 281, 239) == FNoticePage) {
+    if (WindowUnder(FWizard, QuickInstall.x, QuickInstall.y) == FNoticePage) {
       if (GetTickCount() - FSince < 5000) return;
       if (FClicks < 3) {
-        ClickForm(FWizard, 274, 292);
+        ClickForm(FWizard, NoticeConfirm.x, NoticeConfirm.y);
         ++FClicks;
         FSince = GetTickCount();
         return;
       }
     }
     Sleep(150);
-    ClickForm(FWizard, 281, 239); // 立刻安装
+    ClickForm(FWizard, QuickInstall.x, QuickInstall.y);
     FBar = FindChildOfClass(FWizard, L"msctls_progress32");
     FSince = GetTickCount();
     FStage = 1;

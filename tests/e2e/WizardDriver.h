@@ -39,9 +39,12 @@ void HoverForm(HWND AForm, int X, int Y);
 // ready for (still busy with its first frames on a loaded machine) is given
 // again, up to three times in all; false when the page never changed.
 bool ClickForNextPage(HWND AForm, int X, int Y, int AProbeX, int AProbeY);
+// Places on the wizard's first two pages (client coordinates): the notice
+// page's 确定安装 and the options page's 立刻安装.
+constexpr POINT NoticeConfirm{274, 292}, QuickInstall{281, 239};
 // The notice page's 确定安装, waiting for the options page.
 inline bool ConfirmNotice(HWND AWizard) {
-  return ClickForNextPage(AWizard, 274, 292, 281, 239);
+  return ClickForNextPage(AWizard, NoticeConfirm.x, NoticeConfirm.y, QuickInstall.x, QuickInstall.y);
 }
 // The deepest visible child window of AForm at (X, Y) of its client area.
 HWND WindowUnder(HWND AForm, int X, int Y);

@@ -42,8 +42,8 @@ std::wstring RecordString(const wchar_t* Name) {
 
 // Places on the wizard (form coordinates of its 562 x 371 client area).
 struct {
-  POINT FastButton{281, 239}, Operator{470, 355}, ReadLabel{60, 355}, ReadCheck{23, 355}, LicenceLink{175, 355},
-      OkInstall{271, 226}, RunNow{118, 199}, VisitSite{302, 199}, Finish{274, 266}, Close{540, 10};
+  POINT FastButton = QuickInstall, Operator{470, 355}, ReadLabel{60, 355}, ReadCheck{23, 355}, LicenceLink{175, 355},
+        OkInstall{271, 226}, RunNow{118, 199}, VisitSite{302, 199}, Finish{274, 266}, Close{540, 10};
 } Wizard;
 
 void Click(HWND AForm, POINT P) {
