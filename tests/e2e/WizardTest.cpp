@@ -57,14 +57,14 @@ class TWebAddressLog {
 public:
   TWebAddressLog() {
     DeleteFileW(FLog.c_str());
-    TRegistry reg(HKEY_CLASSES_ROOT);
+    TRegistry reg = Classes();
     if (reg.OpenKey(Key, false) && reg.ValueExists(L"")) FSaved = reg.ReadString(L"");
     std::wstring opener = BuiltFile("tests/url_log.exe");
     std::replace(opener.begin(), opener.end(), L'/', L'\\');
     if (reg.OpenKey(Key, true)) reg.WriteString(L"", L"\"" + opener + L"\" \"" + FLog + L"\" \"%1\"");
   }
   ~TWebAddressLog() {
-    TRegistry reg(HKEY_CLASSES_ROOT);
+    TRegistry reg = Classes();
     if (reg.OpenKey(Key, false)) reg.WriteString(L"", FSaved);
     DeleteFileW(FLog.c_str());
   }
@@ -72,6 +72,9 @@ public:
   std::string Opened() const { return ReadFileBytes(FLog); }
 
 private:
+  // The classes view the installer's ShellExecute reads: its own bitness's
+  // (the 64-bit twin of the programs reads the 64-bit one).
+  static TRegistry Classes() { return TRegistry(HKEY_CLASSES_ROOT, 0); }
   const wchar_t* Key = L"https\\shell\\open\\command";
   const std::wstring FLog = TestExeFolder() + L"opened-addresses.txt";
   std::wstring FSaved;
