@@ -84,7 +84,7 @@ bool TGDIObject::IsInRegion(int32_t X, int32_t Y) {
       FHoveredPosY = Y;
       FIsHovered = true;
       if (EnableHint && !FIsStartHintTimer) {
-        if (!FHintTimer) FHintTimer = std::make_unique<TElementTimer>([this] { OnHintTimerTimer(); });
+        if (!FHintTimer) FHintTimer = std::make_unique<TThreadTimer>([this] { OnHintTimerTimer(); });
         FHintTimer->SetInterval(static_cast<uint32_t>(HintInterval > 0 ? HintInterval : 1));
         FIsStartHintTimer = true;
       }

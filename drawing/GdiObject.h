@@ -15,9 +15,9 @@
 
 #include "core/gfx/Geometry.h"
 #include "core/gfx/XmlNode.h"
-#include "drawing/ElementTimer.h"
 #include "drawing/GdiPlusSession.h"
 #include "drawing/SkinEngineLog.h"
+#include "winbase/ThreadTimer.h"
 
 namespace qelvane {
 
@@ -131,7 +131,7 @@ private:
   bool FIsHovered = false;
   int32_t FHoveredPosX = 0, FHoveredPosY = 0;
   std::unique_ptr<IGDIHintWindow> FHintWindow;
-  std::unique_ptr<TElementTimer> FHintTimer;
+  std::unique_ptr<TThreadTimer> FHintTimer;
   bool FIsStartHintTimer = false;
   int32_t FPosX = 0, FPosY = 0, FWidth = 0, FHeight = 0;
   bool FVisible = true;

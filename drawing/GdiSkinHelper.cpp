@@ -1,8 +1,7 @@
 #include "drawing/GdiSkinHelper.h"
 
-#include <cstring>
-
 #include "core/gfx/MarginPieces.h"
+#include "drawing/DecodeBitmap.h"
 #include "drawing/DrawingErrors.h"
 #include "drawing/StreamAdapter.h"
 #include "winbase/Handles.h"
@@ -46,30 +45,6 @@ std::span<const uint8_t> ResourceBytes(const std::wstring& AResName, const std::
   return {static_cast<const uint8_t*>(p), static_cast<size_t>(SizeofResource(module, res))};
 }
 
-IGPBitmap DecodeCopy(std::span<const uint8_t> AStream) {
-  if (AStream.empty()) return nullptr;
-  IGPBitmap decoded = TGPBitmap::FromStream(TCFStreamAdapter::Create(AStream), true);
-  Gdiplus::Bitmap* src = decoded->Native();
-  // Touching a pixel makes GDI+ decode the whole image now. The status is of
-  // no interest (indexed formats refuse SetPixel).
-  Gdiplus::Color c;
-  if (src->GetPixel(0, 0, &c) == Gdiplus::Ok) src->SetPixel(0, 0, c);
-  const int32_t w = decoded->Width(), h = decoded->Height();
-  IGPBitmap copy = TGPBitmap::Create(w, h);
-  const Gdiplus::PixelFormat format = src->GetPixelFormat();
-  if (format == PixelFormat24bppRGB || format == PixelFormat32bppRGB) {
-    // Opaque pixels drawn onto a clear bitmap come out as they are: the rows
-    // are copied as GDI+ converts them, several times faster than a draw.
-    TBitmapBits from(src, Gdiplus::ImageLockModeRead), to(copy->Native(), Gdiplus::ImageLockModeWrite);
-    for (int32_t y = 0; y < h; ++y)
-      std::memcpy(to.View().Row(y), from.View().Row(y), static_cast<size_t>(w) * 4);
-    return copy;
-  }
-  auto g = NewGraphics(copy);
-  GpCheck(g->DrawImage(src, Gdiplus::Rect(0, 0, w, h)), "DrawImage");
-  return copy;
-}
-
 IGPBitmap ScaleTo(const IGPBitmap& ASource, int32_t AWidth, int32_t AHeight) {
   IGPBitmap scaled = TGPBitmap::Create(AWidth, AHeight);
   auto g = NewGraphics(scaled);
@@ -83,20 +58,20 @@ using namespace detail;
 
 IGPBitmap TSkinHelper::CreateBitmap(const std::wstring& AFileName) {
   if (!FileExists(AFileName)) return nullptr;
-  return DecodeCopy(ReadFileBytes(AFileName));
+  return DecodeBitmap(ReadFileBytes(AFileName));
 }
 
 IGPBitmap TSkinHelper::CreateBitmap(const std::wstring& AResName, const std::wstring& ATypeName) {
-  return DecodeCopy(ResourceBytes(AResName, ATypeName));
+  return DecodeBitmap(ResourceBytes(AResName, ATypeName));
 }
 
 IGPBitmap TSkinHelper::CreateBitmap(std::span<const uint8_t> AStream) {
-  return DecodeCopy(AStream);
+  return DecodeBitmap(AStream);
 }
 
 IGPBitmap TSkinHelper::CreateBitmap(const TGraphic* AGraphic) {
   if (!AGraphic || AGraphic->Empty()) return nullptr;
-  return DecodeCopy(AGraphic->SaveToBytes());
+  return DecodeBitmap(AGraphic->SaveToBytes());
 }
 
 IGPBitmap TSkinHelper::CreateOriginalBitmap(const std::wstring& AFileName) {
@@ -124,7 +99,7 @@ IGPBitmap TSkinHelper::CreateBitmapBySize(const std::wstring& AFileName, int32_t
 }
 
 IGPBitmap TSkinHelper::CreateBitmapBySize(std::span<const uint8_t> AStream, int32_t AWidth, int32_t AHeight) {
-  IGPBitmap decoded = DecodeCopy(AStream);
+  IGPBitmap decoded = DecodeBitmap(AStream);
   if (!decoded) return nullptr;
   return ScaleTo(decoded, AWidth, AHeight);
 }

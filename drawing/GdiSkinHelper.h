@@ -136,8 +136,6 @@ public:
 
 // The bitmap-creation steps the logged factories share.
 namespace detail {
-// Decodes bytes (embedded colour management on) into an independent 32 bpp ARGB copy.
-IGPBitmap DecodeCopy(std::span<const uint8_t> AStream);
 // Scales a bitmap into a new AWidth x AHeight 32 bpp ARGB bitmap.
 IGPBitmap ScaleTo(const IGPBitmap& ASource, int32_t AWidth, int32_t AHeight);
 // Bytes of a file; throws EFOpenError when it cannot be read.

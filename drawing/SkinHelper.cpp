@@ -1,5 +1,6 @@
 #include "drawing/SkinHelper.h"
 
+#include "drawing/DecodeBitmap.h"
 #include "drawing/DrawingErrors.h"
 #include "drawing/FontConvert.h"
 #include "drawing/GdiSkinHelper.h"
@@ -59,7 +60,7 @@ IGPBitmap TSkinHelper::CreateBitmapBySize(const std::wstring& AFileName, int32_t
 IGPBitmap TSkinHelper::CreateBitmapBySize(std::span<const uint8_t> AStream, int32_t AWidth, int32_t AHeight) {
   IGPBitmap decoded;
   IGPBitmap result = Logged(L"CreateBitmapThrough Stream", [&] {
-    decoded = gd::DecodeCopy(AStream);
+    decoded = DecodeBitmap(AStream);
     return decoded ? gd::ScaleTo(decoded, AWidth, AHeight) : nullptr;
   });
   return result ? result : decoded;

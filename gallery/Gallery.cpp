@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <string>
 
-#include "bench/startup/StartupClock.h"
+#include "winbase/StartupClock.h"
 #include "gallery/GalleryForm.h"
 #include "gallery/GalleryPopup.h"
 #include "gallery/GallerySheet2.h"

@@ -1,7 +1,5 @@
 #include "installer/Shell.h"
 
-#include <vector>
-
 // clang-format off
 #include <windows.h>
 #include <shlobj.h>
@@ -121,57 +119,6 @@ void UnSetApplicationAutoRun(const std::wstring& Name) {
 void RunProgram(const std::wstring& File) {
   InstallLogGuard(L"ShellExecute:运行程序" + File + L"\r\n",
                   [&] { ShellExecuteW(nullptr, nullptr, File.c_str(), nullptr, nullptr, SW_SHOW); });
-}
-
-namespace {
-int CALLBACK BrowseCallback(HWND Wnd, UINT Msg, LPARAM, LPARAM Data) {
-  if (Msg == BFFM_INITIALIZED && Data) SendMessageW(Wnd, BFFM_SETSELECTIONW, TRUE, Data);
-  return 0;
-}
-
-// Disables the process's other top-level windows while a system dialog is
-// open and enables them again however the dialog ends.
-class TWindowsDisabled {
-public:
-  TWindowsDisabled() { EnumThreadWindows(GetCurrentThreadId(), &Disable, reinterpret_cast<LPARAM>(this)); }
-  ~TWindowsDisabled() {
-    for (HWND w : FWindows)
-      EnableWindow(w, TRUE);
-  }
-
-private:
-  static BOOL CALLBACK Disable(HWND Wnd, LPARAM Self) {
-    if (IsWindowVisible(Wnd) && IsWindowEnabled(Wnd)) {
-      reinterpret_cast<TWindowsDisabled*>(Self)->FWindows.push_back(Wnd);
-      EnableWindow(Wnd, FALSE);
-    }
-    return TRUE;
-  }
-  std::vector<HWND> FWindows;
-};
-} // namespace
-
-bool SelectFolder(const std::wstring& Title, std::wstring& Folder) {
-  if (!DirectoryExists(Folder)) Folder.clear();
-  wchar_t display[MAX_PATH] = {};
-  BROWSEINFOW info = {};
-  info.hwndOwner = GetActiveWindow();
-  info.pszDisplayName = display;
-  info.lpszTitle = Title.c_str();
-  info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-  info.lpfn = &BrowseCallback;
-  info.lParam = Folder.empty() ? 0 : reinterpret_cast<LPARAM>(Folder.c_str());
-  LPITEMIDLIST chosen;
-  {
-    TWindowsDisabled disabled;
-    chosen = SHBrowseForFolderW(&info);
-  }
-  if (!chosen) return false;
-  wchar_t path[MAX_PATH] = {};
-  SHGetPathFromIDListW(chosen, path);
-  CoTaskMemFree(chosen);
-  Folder = path;
-  return !Folder.empty();
 }
 
 void GetProgramFilesDir(std::wstring& Folder) {

@@ -1,7 +1,7 @@
 #pragma once
 // Shell and registry operations of the installer: special folders, shortcut
 // files, Start-menu entries, the start-with-Windows entry, starting programs,
-// the folder picker, the default program folder and component registration.
+// the default program folder and component registration.
 // Each operation logs its own failures and shows nothing to the user.
 #include <string>
 
@@ -25,7 +25,6 @@ bool CreateLink(const std::wstring& Target, const std::wstring& WorkDir, std::ws
 void DeleteShortCut(const std::wstring& Path);
 void UnSetApplicationAutoRun(const std::wstring& Name);
 void RunProgram(const std::wstring& File);
-bool SelectFolder(const std::wstring& Title, std::wstring& Folder);
 void GetProgramFilesDir(std::wstring& Folder);
 void RegisterComponents(const std::wstring& Folder);
 void UnregisterComponents(const std::wstring& Folder);

@@ -276,11 +276,14 @@ void TBaseSkinForm::Paint() {
 // --- Showing and the shadow.
 
 void TBaseSkinForm::DoShow() {
-  HWND h = Handle();
-  if (!NotDelayShow) {
-    LONG ex = GetWindowLongW(h, GWL_EXSTYLE);
-    if (!(ex & WS_EX_LAYERED)) SetWindowLongW(h, GWL_EXSTYLE, ex | WS_EX_LAYERED);
-    SetLayeredWindowAttributes(h, 0, 0, LWA_ALPHA);
+  HandleNeeded();
+  if (!NotDelayShow && !FFading) {
+    // The form shows fully transparent until the show timer fades it in;
+    // its own alpha settings are put back then.
+    FFading = true;
+    FAlphaBeforeFade = {AlphaBlend(), AlphaBlendValue()};
+    SetAlphaBlendValue(0);
+    SetAlphaBlend(true);
   }
   // The region is set while the window is still hidden: the first paint
   // then needs no second one.
@@ -302,9 +305,10 @@ void TBaseSkinForm::DoShow() {
 
 void TBaseSkinForm::ShowTimerTick() {
   if (!FShowTimer || !FShowTimer->Enabled()) return;
-  if (HWND h = HandleIfAllocated()) {
-    SetLayeredWindowAttributes(h, 0, 255, LWA_ALPHA);
-    SetWindowLongW(h, GWL_EXSTYLE, GetWindowLongW(h, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+  if (FFading) {
+    FFading = false;
+    SetAlphaBlendValue(FAlphaBeforeFade.second);
+    SetAlphaBlend(FAlphaBeforeFade.first);
   }
   FShowTimer->SetEnabled(false);
   if (FEnabledShadow) SetEnabledShadow(true);

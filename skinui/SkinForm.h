@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "drawing/GdiBitmap.h"
 #include "drawing/GdiText.h"
@@ -120,6 +121,9 @@ protected:
   TGdiBitmap FBufferBitmap;
   std::unique_ptr<Gdiplus::Graphics> FBufferBitmapGraphics;
   TTimer* FShowTimer = nullptr;
+  // Fading in after a show: the form's alpha settings before the fade.
+  bool FFading = false;
+  std::pair<bool, uint8_t> FAlphaBeforeFade{false, 255};
   TFormShadowFrame* FShadowFrame = nullptr;
   bool FEnabledShadow = false;
   int FBackgroundBuilds = 0;

@@ -15,7 +15,7 @@ namespace qelvane {
 TSkinZoneView::TSkinZoneView(TComponent* AOwner) : TSkinCustomControl(AOwner) {
   TabStop = true;
   FZones = std::make_unique<TZoneList>(this, nullptr);
-  FScrollTimer = std::make_unique<TTimer>(nullptr);
+  FScrollTimer = &TComponent::Create<TTimer>(*this);
   FScrollTimer->SetInterval(100);
   FScrollTimer->OnTimer = [this](TObject*) { ScrollTimerTimer(); };
   ChangeSkinFile();
@@ -28,8 +28,9 @@ TSkinZoneView::~TSkinZoneView() {
   FEnableUpdateView = false;
   for (TBaseZoneViewStyle* style : std::vector<TBaseZoneViewStyle*>(FStyles))
     style->ZoneViewGone(this);
-  FIdleTimer.reset();
-  FBlinkTimer.reset();
+  // The timers are owned components, freed after this body: no tick from now on.
+  for (TTimer* t : {FScrollTimer, FIdleTimer, FBlinkTimer, FEnterHoverTimer, FLeaveHoverTimer})
+    if (t) t->SetEnabled(false);
   FVisibleZoneList.clear();
   FDisplayZoneList.clear();
   FZones.reset();
@@ -93,21 +94,21 @@ bool TSkinZoneView::PtInVertScrollBar(TPoint P) const {
 // from its own tick.
 
 namespace {
-void OpenTimer(std::unique_ptr<TTimer>& ATimer, uint32_t AInterval, std::function<void()> ATick) {
+void OpenTimer(TComponent& AOwner, TTimer*& ATimer, uint32_t AInterval, std::function<void()> ATick) {
   if (!ATimer) {
-    ATimer = std::make_unique<TTimer>(nullptr);
+    ATimer = &TComponent::Create<TTimer>(AOwner);
     ATimer->OnTimer = [tick = std::move(ATick)](TObject*) { tick(); };
   }
   if (!ATimer->Enabled()) ATimer->SetInterval(AInterval);
   ATimer->SetEnabled(true);
 }
-void CloseTimer(std::unique_ptr<TTimer>& ATimer) {
+void CloseTimer(TTimer* ATimer) {
   if (ATimer) ATimer->SetEnabled(false);
 }
 } // namespace
 
 void TSkinZoneView::OpenIdleTimer() {
-  OpenTimer(FIdleTimer, FIdleTimerInterval, [this] {
+  OpenTimer(*this, FIdleTimer, FIdleTimerInterval, [this] {
     if (OnIdleTimer) OnIdleTimer(this);
   });
   FIdleTimerEnable = true;
@@ -119,7 +120,7 @@ void TSkinZoneView::CloseIdleTimer() {
 }
 
 void TSkinZoneView::OpenBlinkTimer() {
-  OpenTimer(FBlinkTimer, FBlinkTimerInterval, [this] { BlinkTimerTimer(); });
+  OpenTimer(*this, FBlinkTimer, FBlinkTimerInterval, [this] { BlinkTimerTimer(); });
   FBlinkTimerEnable = true;
 }
 

@@ -243,15 +243,18 @@ private:
   IGPBitmap FBitmap_HorzTopBtn, FBitmap_HorzScrollBtn, FBitmap_HorzBottomBtn;
   IGPBitmap FBitmap_VertTopBtn, FBitmap_VertScrollBtn, FBitmap_VertBottomBtn;
   std::wstring FStyleName;
-  std::unique_ptr<TTimer> FScrollTimer;
+  // Timers are owned components of the view, made on first use.
+  TTimer* FScrollTimer = nullptr;
 
   bool FMouseDown = false;
   bool FPressInBar = false;
 
-  std::unique_ptr<TTimer> FEnterHoverTimer, FLeaveHoverTimer;
+  TTimer* FEnterHoverTimer = nullptr;
+  TTimer* FLeaveHoverTimer = nullptr;
   bool FIsStartHoverTimer = false, FIsMouseHovered = false;
 
-  std::unique_ptr<TTimer> FIdleTimer, FBlinkTimer;
+  TTimer* FIdleTimer = nullptr;
+  TTimer* FBlinkTimer = nullptr;
   bool FIdleTimerEnable = false, FBlinkTimerEnable = false;
   uint32_t FIdleTimerInterval = 1000, FBlinkTimerInterval = 250;
 

@@ -192,7 +192,7 @@ void TSkinZoneView::CMMouseEnter() {
   if (FIsStartHoverTimer || FIsMouseHovered) return;
   FIsStartHoverTimer = true;
   if (!FEnterHoverTimer) {
-    FEnterHoverTimer = std::make_unique<TTimer>(nullptr);
+    FEnterHoverTimer = &TComponent::Create<TTimer>(*this);
     FEnterHoverTimer->OnTimer = [this](TObject*) { EnterHoverTimerTimer(); };
   }
   FEnterHoverTimer->SetInterval(HoverInterval);
@@ -207,7 +207,7 @@ void TSkinZoneView::CMMouseLeave() {
   FIsStartHoverTimer = false;
   if (!FIsMouseHovered) return;
   if (!FLeaveHoverTimer) {
-    FLeaveHoverTimer = std::make_unique<TTimer>(nullptr);
+    FLeaveHoverTimer = &TComponent::Create<TTimer>(*this);
     FLeaveHoverTimer->OnTimer = [this](TObject*) { LeaveHoverTimerTimer(); };
   }
   FLeaveHoverTimer->SetInterval(HoverInterval);

@@ -1,7 +1,6 @@
 #include "ui/Application.h"
 
 #include "ui/Form.h"
-#include "ui/Timer.h"
 #include "winbase/Guard.h"
 #include "winbase/Messages.h"
 
@@ -42,31 +41,21 @@ HWND TApplication::Handle() {
 
 LRESULT CALLBACK TApplication::ToolkitWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   TApplication& app = Application();
-  try {
-    switch (Msg) {
-    case WM_TIMER: {
-      auto it = app.FTimers.find(WParam);
-      if (it != app.FTimers.end()) it->second->Fire();
-      return 0;
-    }
-    case CM_RELEASE: {
+  switch (Msg) {
+  case CM_RELEASE:
+    GuardAppException([&] {
       auto* form = reinterpret_cast<TCustomForm*>(WParam);
-      if (!app.IsLiveForm(form)) return 0;
+      if (!app.IsLiveForm(form)) return;
       if (form->FHandlerDepth > 0) {
         form->FReleasePending = true; // freed when its handlers have returned
-        return 0;
+        return;
       }
       if (TComponent* owner = form->Owner()) owner->FreeComponent(form);
-      return 0;
-    }
-    default:
-      break;
-    }
-  } catch (const std::exception& e) {
-    app.HandleException(e);
+    });
     return 0;
+  default:
+    return DefWindowProcW(Wnd, Msg, WParam, LParam);
   }
-  return DefWindowProcW(Wnd, Msg, WParam, LParam);
 }
 
 void TApplication::PostToolkitMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
@@ -76,23 +65,6 @@ void TApplication::PostToolkitMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
 void TApplication::FormDestroyed(TCustomForm* AForm) {
   FForms.erase(AForm);
   if (FMainForm == AForm) FMainForm = nullptr;
-}
-
-UINT_PTR TApplication::StartTimer(TTimer* ATimer, UINT AInterval) {
-  const UINT_PTR id = FNextTimerId++;
-  if (!SetTimer(Handle(), id, AInterval, nullptr)) return 0;
-  FTimers[id] = ATimer;
-  return id;
-}
-
-void TApplication::StopTimer(UINT_PTR AId) {
-  if (FHandle) KillTimer(FHandle, AId);
-  FTimers.erase(AId);
-  // A WM_TIMER already queued finds no timer and is ignored.
-}
-
-void TApplication::HandleException(const std::exception& AError) {
-  HandleAppException(AError);
 }
 
 bool TApplication::PreTranslate(MSG& Msg) {
@@ -105,17 +77,20 @@ bool TApplication::PreTranslate(MSG& Msg) {
   TCustomForm* form = c->ParentForm();
   if (!form) return false;
   THandlerScope scope(form);
-  try {
-    if (Msg.message == WM_SYSCHAR) return form->DialogChar(static_cast<wchar_t>(Msg.wParam));
+  // A key whose handler failed counts as handled: it is not delivered twice.
+  bool handled = true;
+  GuardAppException([&] {
+    if (Msg.message == WM_SYSCHAR) {
+      handled = form->DialogChar(static_cast<wchar_t>(Msg.wParam));
+      return;
+    }
     TShiftState shift = 0;
     if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
     if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
     if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
-    return form->DialogKey(static_cast<WORD>(Msg.wParam), shift);
-  } catch (const std::exception& e) {
-    HandleException(e);
-    return true;
-  }
+    handled = form->DialogKey(static_cast<WORD>(Msg.wParam), shift);
+  });
+  return handled;
 }
 
 void TApplication::Dispatch(MSG& Msg) {

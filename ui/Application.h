@@ -10,7 +10,6 @@
 
 #include <exception>
 #include <functional>
-#include <map>
 #include <memory>
 #include <set>
 
@@ -20,7 +19,6 @@
 namespace qelvane {
 
 class TCustomForm;
-class TTimer;
 
 class TApplication : public TComponent {
 public:
@@ -55,20 +53,12 @@ public:
   // Waits for one message and dispatches it.
   void HandleMessage();
 
-  // Every error that escapes a window procedure or a timer ends here: in
-  // the application-wide handler (SetAppExceptionHandler, winbase/Guard.h).
-  void HandleException(const std::exception& AError);
-
   THostTracker& Tracker() { return FTracker; }
 
   // Forms register while they live, so deferred work can check them.
   void FormCreated(TCustomForm* AForm) { FForms.insert(AForm); }
   void FormDestroyed(TCustomForm* AForm);
   bool IsLiveForm(const TCustomForm* AForm) const { return FForms.count(const_cast<TCustomForm*>(AForm)) != 0; }
-
-  // Timers (TTimer uses these).
-  UINT_PTR StartTimer(TTimer* ATimer, UINT AInterval);
-  void StopTimer(UINT_PTR AId);
 
   // A message for the toolkit's window (deferred frees and closes).
   void PostToolkitMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
@@ -83,8 +73,6 @@ private:
   bool FTerminated = false;
   THostTracker FTracker;
   std::set<TCustomForm*> FForms;
-  std::map<UINT_PTR, TTimer*> FTimers;
-  UINT_PTR FNextTimerId = 1;
 };
 
 // The program's application object (made on first use).

@@ -4,7 +4,9 @@
 
 #include "ui/Application.h"
 #include "ui/Scaling.h"
+#include "ui/WindowsDisabled.h"
 #include "winbase/Exception.h"
+#include "winbase/Guard.h"
 #include "winbase/Messages.h"
 
 namespace qelvane {
@@ -24,11 +26,7 @@ void TCustomForm::LeaveHandler() {
   if (--FHandlerDepth > 0) return;
   if (FClosePending) {
     FClosePending = false;
-    try {
-      CloseNow();
-    } catch (const std::exception& e) {
-      Application().HandleException(e);
-    }
+    GuardAppException([&] { CloseNow(); });
   }
   if (FReleasePending) {
     FReleasePending = false;
@@ -51,11 +49,7 @@ TCustomForm::~TCustomForm() {
   MarkDestroying();
   if (!FDestroyedCalled) {
     FDestroyedCalled = true;
-    try {
-      DoDestroy();
-    } catch (const std::exception& e) {
-      Application().HandleException(e);
-    }
+    GuardAppException([&] { DoDestroy(); });
   }
   // Children go while the form is still a form (their notices may ask for it).
   while (ComponentCount() > 0)
@@ -283,30 +277,6 @@ void TCustomForm::Release() {
   Application().PostToolkitMessage(CM_RELEASE, reinterpret_cast<WPARAM>(this), 0);
 }
 
-namespace {
-
-// Disables every enabled, visible top-level window of this thread except the
-// modal one; returns what it disabled.
-std::vector<HWND> DisableTaskWindows(HWND AExcept) {
-  struct TCollect {
-    HWND Except;
-    std::vector<HWND> Windows;
-  } collect{AExcept, {}};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND w, LPARAM l) CALLBACK -> BOOL {
-        auto* c = reinterpret_cast<TCollect*>(l);
-        if (w != c->Except && IsWindowVisible(w) && IsWindowEnabled(w)) c->Windows.push_back(w);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&collect));
-  for (HWND w : collect.Windows)
-    EnableWindow(w, FALSE);
-  return collect.Windows;
-}
-
-} // namespace
-
 TModalResult TCustomForm::ShowModal() {
   if (Visible() || FModal) throw Exception(L"Cannot make a visible window modal");
   HWND previousActive = GetActiveWindow();
@@ -314,16 +284,16 @@ TModalResult TCustomForm::ShowModal() {
   // The modal form stays above the window that opened it.
   if (previousActive && previousActive != FHandle)
     SetWindowLongPtrW(FHandle, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(previousActive));
-  std::vector<HWND> disabled = DisableTaskWindows(FHandle);
+  TWindowsDisabled disabled(FHandle);
   FModal = true;
   FModalResult = mrNone;
   struct TRestore {
     TCustomForm* Form;
-    std::vector<HWND>& Disabled;
+    TWindowsDisabled& Disabled;
     HWND Previous;
     ~TRestore() {
-      for (HWND w : Disabled)
-        if (IsWindow(w)) EnableWindow(w, TRUE);
+      // Enabled first: a disabled window cannot be activated below.
+      Disabled.Restore();
       if (Application().IsLiveForm(Form)) {
         Form->FModal = false;
         if (Form->Visible()) Form->Hide();

@@ -3,7 +3,7 @@
 #include <gdiplus.h>
 
 #include "drawing/DrawingErrors.h"
-#include "drawing/GdiSkinHelper.h"
+#include "drawing/DecodeBitmap.h"
 
 namespace qelvane {
 
@@ -16,7 +16,7 @@ void TImage::SetPicture(const IGPBitmap& Value) {
 }
 
 void TImage::LoadFromBytes(std::span<const uint8_t> ABytes) {
-  IGPBitmap b = GdiSkinHelper::TSkinHelper::CreateBitmap(ABytes);
+  IGPBitmap b = DecodeBitmap(ABytes);
   if (!b) throw Exception(L"The picture cannot be decoded");
   SetPicture(b);
 }

@@ -1,12 +1,8 @@
 #include "ui/Timer.h"
 
-#include "ui/Application.h"
-
 namespace qelvane {
 
-TTimer::~TTimer() {
-  Stop();
-}
+TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner), FTimer([this] { Fire(); }) {}
 
 void TTimer::SetEnabled(bool Value) {
   if (Value == FEnabled) return;
@@ -14,27 +10,22 @@ void TTimer::SetEnabled(bool Value) {
   if (Value)
     Start();
   else
-    Stop();
+    FTimer.SetEnabled(false);
 }
 
 void TTimer::SetInterval(uint32_t Value) {
   if (Value == FInterval) return;
   FInterval = Value;
-  if (FId) {
-    Stop();
+  if (FTimer.Enabled()) {
+    FTimer.SetEnabled(false);
     Start();
   }
 }
 
 void TTimer::Start() {
-  if (FId || !FEnabled || FInterval == 0 || !OnTimer) return;
-  FId = Application().StartTimer(this, FInterval);
-}
-
-void TTimer::Stop() {
-  if (!FId) return;
-  Application().StopTimer(FId);
-  FId = 0;
+  if (FTimer.Enabled() || !FEnabled || FInterval == 0 || !OnTimer) return;
+  FTimer.SetInterval(FInterval);
+  FTimer.SetEnabled(true);
 }
 
 void TTimer::Fire() {

@@ -1,17 +1,17 @@
 #pragma once
-// TTimer: a message-loop timer component. It starts disabled: set OnTimer
-// and the interval, then enable it. Its event runs inside the application's
-// error handler.
+// TTimer: a message-loop timer component (on the one thread timer,
+// winbase/ThreadTimer.h). It starts disabled: set OnTimer and the interval,
+// then enable it. Its event runs inside the application's error handler.
 #include <cstdint>
 
 #include "ui/Component.h"
+#include "winbase/ThreadTimer.h"
 
 namespace qelvane {
 
 class TTimer : public TComponent {
 public:
-  explicit TTimer(TComponent* AOwner) : TComponent(AOwner) {}
-  ~TTimer() override;
+  explicit TTimer(TComponent* AOwner);
   std::wstring_view ClassName() const override { return L"TTimer"; }
 
   bool Enabled() const { return FEnabled; }
@@ -22,16 +22,15 @@ public:
   void SetInterval(uint32_t Value);
   TNotifyEvent OnTimer;
 
-  // Called by the application when the timer fires.
+  // What a tick does: OnTimer, while the timer is enabled.
   void Fire();
 
 private:
   void Start();
-  void Stop();
 
   bool FEnabled = false;
   uint32_t FInterval = 1000;
-  uintptr_t FId = 0;
+  TThreadTimer FTimer;
 };
 
 } // namespace qelvane

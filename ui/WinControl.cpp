@@ -13,6 +13,7 @@
 #include "ui/HostTracker.h"
 #include "ui/Scaling.h"
 #include "winbase/Exception.h"
+#include "winbase/Guard.h"
 
 namespace qelvane {
 
@@ -171,11 +172,7 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPAR
   if (!c) return DefWindowProcW(Wnd, Msg, WParam, LParam);
   TMessage m{Msg, WParam, LParam, 0};
   THandlerScope scope(c->ParentForm());
-  try {
-    c->WindowProc(m);
-  } catch (const std::exception& e) {
-    Application().HandleException(e);
-  }
+  GuardAppException([&] { c->WindowProc(m); });
   if (Msg == WM_NCDESTROY) {
     // The window is gone; the object (if it still exists) forgets it.
     if (TWinControl* still = FindControl(Wnd)) still->DetachWindow();

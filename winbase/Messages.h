@@ -17,8 +17,7 @@ constexpr UINT ChangeSkinBackGroundCustomColorMessage = WM_USER + 8004; // 9028,
 
 // UI toolkit, posted to its own utility window or to a control's window.
 constexpr UINT CM_BASE = 0xB000;
-constexpr UINT CM_RELEASE = CM_BASE + 1;       // free the form in wParam (deferred destruction)
-constexpr UINT CM_DEFERREDCLOSE = CM_BASE + 2; // run a close that waited for a handler to return
-constexpr UINT CM_WAKEUP = CM_BASE + 3;        // wakes the message loop (terminate request)
+constexpr UINT CM_RELEASE = CM_BASE + 1; // free the form in wParam (deferred destruction)
+constexpr UINT CM_WAKEUP = CM_BASE + 3;  // wakes the message loop (terminate request)
 
 } // namespace qelvane

@@ -9,7 +9,7 @@
 
 #include <string_view>
 
-#include "bench/startup/StartupBreakdown.h"
+#include "winbase/StartupBreakdown.h"
 #include "installer/Profile.h"
 #include "installer/StartupChecks.h"
 #include "skin/SkinStartup.h"

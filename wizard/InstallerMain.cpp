@@ -7,6 +7,7 @@
 #include "installer/Shell.h"
 #include "ui/Application.h"
 #include "ui/Colors.h"
+#include "wizard/FolderPicker.h"
 #include "wizard/FormPictures.h"
 #include "wizard/Prompts.h"
 
@@ -68,24 +69,13 @@ void TfrmInstallerMain::Build() {
   TComponent& o = *this;
   const auto picture = [&](TWinControl* AParent, const wchar_t* AName, int32_t L, int32_t T_, int32_t W, int32_t H,
                            const wchar_t* ARes, bool AHand = false) -> TImage& {
-    TImage& i = Make<TImage>(o, AParent, AName, L, T_, W, H);
-    i.SetPicture(FormPicture(ARes));
-    i.SetStretch(true);
-    i.SetTransparent(true);
+    TImage& i = MakeFormPictureImage(o, AParent, AName, L, T_, W, H, ARes);
     if (AHand) i.Cursor = crHandPoint;
     return i;
   };
   const auto states = [&](TWinControl* AParent, const wchar_t* ANor, const wchar_t* AHov, const wchar_t* ADown,
                           const wchar_t* APrefix, int32_t W, int32_t H) {
-    TPictureStates s;
-    const std::wstring p(APrefix);
-    s.Nor = &picture(AParent, ANor, 0, 0, W, H, (p + L"_NORMAL").c_str());
-    s.Hov = &picture(AParent, AHov, 0, 0, W, H, (p + L"_HOVER").c_str());
-    s.Down = &picture(AParent, ADown, 0, 0, W, H, (p + L"_DOWN").c_str());
-    s.Nor->Hide();
-    s.Hov->Hide();
-    s.Down->Hide();
-    return s;
+    return MakePictureStates(o, AParent, {ANor, AHov, ADown}, APrefix, W, H);
   };
 
   // The bottom bars: pnlBack lowest, pnlOperate above it.

@@ -86,25 +86,13 @@ TfrmCheckInstanceIsRunning::TfrmCheckInstanceIsRunning(TComponent* AOwner) : Tfr
   imgHint->Hide();
   const auto picture = [&](const wchar_t* AName, int32_t L, int32_t T, int32_t W, int32_t H,
                            const wchar_t* ARes) -> TImage& {
-    TImage& i = TComponent::Create<TImage>(*this);
-    i.SetName(AName);
-    i.SetBounds(L, T, W, H);
-    i.SetPicture(FormPicture(ARes));
-    i.SetStretch(true);
-    i.SetTransparent(true);
-    i.SetParent(pnlMain);
-    return i;
+    return MakeFormPictureImage(*this, pnlMain, AName, L, T, W, H, ARes);
   };
   img1 = &picture(L"img1", 31, 3, 441, 187, L"RUNNING_MESSAGE");
-  UnStallStates = {&picture(L"imgUnStallNor", 0, 0, 104, 37, L"BTN_RETRY_NORMAL"),
-                   &picture(L"imgUnStallHov", 0, 0, 104, 37, L"BTN_RETRY_HOVER"),
-                   &picture(L"imgUnStallDown", 0, 0, 104, 37, L"BTN_RETRY_DOWN")};
-  CancelStates = {&picture(L"imgCancelNor", 0, 0, 104, 37, L"BTN_CANCEL_NORMAL"),
-                  &picture(L"imgCancelHov", 0, 0, 104, 37, L"BTN_CANCEL_HOVER"),
-                  &picture(L"imgCancelDown", 0, 0, 104, 37, L"BTN_CANCEL_DOWN")};
-  for (const TPictureStates* s : {&UnStallStates, &CancelStates})
-    for (TImage* i : {s->Nor, s->Hov, s->Down})
-      i->Hide();
+  UnStallStates =
+      MakePictureStates(*this, pnlMain, {L"imgUnStallNor", L"imgUnStallHov", L"imgUnStallDown"}, L"BTN_RETRY", 104, 37);
+  CancelStates =
+      MakePictureStates(*this, pnlMain, {L"imgCancelNor", L"imgCancelHov", L"imgCancelDown"}, L"BTN_CANCEL", 104, 37);
   imgUnStall = &picture(L"imgUnStall", 95, 205, 104, 37, L"BTN_RETRY_NORMAL");
   imgUnStall->Tag = 4;
   imgUnStall->Cursor = crHandPoint;

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "bench/startup/StartupClock.h"
+#include "winbase/StartupClock.h"
 
 namespace {
 LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {

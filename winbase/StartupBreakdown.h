@@ -3,12 +3,13 @@
 // the time from process creation to its entry, then the time of each named
 // phase since the one before, and the total, in milliseconds on one line:
 //   process-start 41.2 skin-load 20.3 ... first-frame 180.4
-// scripts/bench reads these pairs.
+// scripts/bench reads these pairs; the programs print them on request
+// (--first-frame).
 #include <cstdio>
 #include <utility>
 #include <vector>
 
-#include "bench/startup/StartupClock.h"
+#include "winbase/StartupClock.h"
 
 namespace qelvane {
 
