@@ -9,6 +9,7 @@
 #include "skinui/SkinLabel.h"
 #include "skinui/SkinZoneView.h"
 #include "skinui/SkinZoneViewStyle.h"
+#include "ui/HostTracker.h"
 
 namespace qelvane {
 
@@ -105,7 +106,9 @@ void TGallerySheet2Form::DoShow() {
     POINT p{FHoverEdit->Width() / 2, FHoverEdit->Height() / 2};
     ::ClientToScreen(FHoverEdit->Handle(), &p);
     SetCursorPos(p.x, p.y);
-    FHoverEdit->CMMouseEnter();
+    // The form's tracker takes the edit as hovered now, before the pointer's
+    // first move reaches it.
+    HostTrackerOf(*FHoverEdit).SetMouseControl(FHoverEdit);
   }
 }
 
