@@ -10,17 +10,6 @@
 
 namespace qelvane {
 
-namespace {
-
-template <class T> T& Add(TComponent& AOwner, TWinControl& AParent, int32_t L, int32_t T_, int32_t W, int32_t H) {
-  T& c = TComponent::Create<T>(AOwner);
-  c.SetBounds(L, T_, W, H);
-  c.SetParent(&AParent);
-  return c;
-}
-
-} // namespace
-
 void SetUpGallerySheet(TDefaultSkinForm& AForm, const std::wstring& AName, const std::wstring& ACaption) {
   AForm.SetName(AName);
   AForm.SetBorderStyle(bsSingle);
@@ -36,7 +25,7 @@ TGalleryForm::TGalleryForm(TComponent* AOwner) : TDefaultSkinForm(AOwner) {
   // Buttons: normal, with the keyboard focus, disabled, transparent.
   const wchar_t* captions[] = {L"确定", L"焦点", L"不可用", L"透明"};
   for (int i = 0; i < 4; ++i) {
-    TSkinButton& b = Add<TSkinButton>(*this, *this, 20 + i * 84, 44, 72, 24);
+    TSkinButton& b = AddGalleryControl<TSkinButton>(*this, *this, 20 + i * 84, 44, 72, 24);
     b.SetButtonStyle(L"0");
     b.SetCaption(captions[i]);
     b.SetIsDrawIconCaption(true);
@@ -48,7 +37,7 @@ TGalleryForm::TGalleryForm(TComponent* AOwner) : TDefaultSkinForm(AOwner) {
   // Check boxes: unchecked, checked, grayed, disabled and checked.
   const wchar_t* boxes[] = {L"未选中", L"已选中", L"不确定", L"不可用"};
   for (int i = 0; i < 4; ++i) {
-    TSkinCheckBox& c = Add<TSkinCheckBox>(*this, *this, 20 + i * 84, 84, 80, 17);
+    TSkinCheckBox& c = AddGalleryControl<TSkinCheckBox>(*this, *this, 20 + i * 84, 84, 80, 17);
     c.SetCaption(boxes[i]);
     if (i == 1 || i == 3) c.SetChecked(true);
     if (i == 2) c.SetState(cbGrayed);
@@ -56,9 +45,9 @@ TGalleryForm::TGalleryForm(TComponent* AOwner) : TDefaultSkinForm(AOwner) {
   }
 
   // Labels: one line, wrapped beside the parent's edge, a link look.
-  TSkinLabel& one = Add<TSkinLabel>(*this, *this, 20, 116, 10, 20);
+  TSkinLabel& one = AddGalleryControl<TSkinLabel>(*this, *this, 20, 116, 10, 20);
   one.SetCaption(L"标签：自动适应文字宽度");
-  TSkinLabel& link = Add<TSkinLabel>(*this, *this, 220, 116, 10, 20);
+  TSkinLabel& link = AddGalleryControl<TSkinLabel>(*this, *this, 220, 116, 10, 20);
   link.UseSkinFont = false;
   link.Font().SetName(L"宋体");
   link.Font().SetHeight(-14);
@@ -68,16 +57,16 @@ TGalleryForm::TGalleryForm(TComponent* AOwner) : TDefaultSkinForm(AOwner) {
   link.SetCaption(L"许可协议");
 
   // A panel with the skin's nine-grid background holding a wrapped label.
-  TSkinPanel& panel = Add<TSkinPanel>(*this, *this, 20, 146, 320, 120);
+  TSkinPanel& panel = AddGalleryControl<TSkinPanel>(*this, *this, 20, 146, 320, 120);
   if (SkinMng().SkinPanelStyles().StyleList.size() > 0)
     panel.SetBitmap(SkinMng().SkinPanelStyles().StyleList.front()->FormClientPanelBackImage);
-  FWrapped = &Add<TSkinLabel>(*this, panel, 12, 12, 10, 20); // its caption comes in DoCreate
-  TSkinCheckBox& inPanel = Add<TSkinCheckBox>(*this, panel, 12, 88, 120, 17);
+  FWrapped = &AddGalleryControl<TSkinLabel>(*this, panel, 12, 12, 10, 20); // its caption comes in DoCreate
+  TSkinCheckBox& inPanel = AddGalleryControl<TSkinCheckBox>(*this, panel, 12, 88, 120, 17);
   inPanel.SetCaption(L"面板中的复选框");
   inPanel.SetChecked(true);
 
   // A picture control (the product logo, scaled down).
-  TSkinImage& logo = Add<TSkinImage>(*this, *this, 356, 150, 180, 61);
+  TSkinImage& logo = AddGalleryControl<TSkinImage>(*this, *this, 356, 150, 180, 61);
   logo.SetImage(FormPicture(L"LOGO"));
   logo.Stretch = true;
 }

@@ -13,6 +13,16 @@ class TSkinLabel;
 // wizard's size) with white caption text at a fixed place on the screen.
 void SetUpGallerySheet(TDefaultSkinForm& AForm, const std::wstring& AName, const std::wstring& ACaption);
 
+// A new control of type T owned by AOwner, placed on AParent at the given bounds.
+template <class T>
+T& AddGalleryControl(TComponent& AOwner, TWinControl& AParent, int32_t ALeft, int32_t ATop, int32_t AWidth,
+                     int32_t AHeight) {
+  T& c = TComponent::Create<T>(AOwner);
+  c.SetBounds(ALeft, ATop, AWidth, AHeight);
+  c.SetParent(&AParent);
+  return c;
+}
+
 class TGalleryForm : public TDefaultSkinForm {
 public:
   explicit TGalleryForm(TComponent* AOwner);

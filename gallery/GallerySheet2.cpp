@@ -9,17 +9,11 @@
 #include "skinui/SkinLabel.h"
 #include "skinui/SkinZoneView.h"
 #include "skinui/SkinZoneViewStyle.h"
+#include "ui/HostTracker.h"
 
 namespace qelvane {
 
 namespace {
-
-template <class T> T& Add(TComponent& AOwner, TWinControl& AParent, int32_t L, int32_t T_, int32_t W, int32_t H) {
-  T& c = TComponent::Create<T>(AOwner);
-  c.SetBounds(L, T_, W, H);
-  c.SetParent(&AParent);
-  return c;
-}
 
 TZone& AddGroup(TZoneList& AList, const std::wstring& AName, bool AExpanded) {
   TZone& group = AList.Add();
@@ -43,7 +37,7 @@ TGallerySheet2Form::TGallerySheet2Form(TComponent* AOwner) : TDefaultSkinForm(AO
 
   // The zone view: groups with members, one group inside another, expanded
   // and collapsed groups, and a list long enough to scroll.
-  TSkinZoneView& view = Add<TSkinZoneView>(*this, *this, 20, 44, 250, 300);
+  TSkinZoneView& view = AddGalleryControl<TSkinZoneView>(*this, *this, 20, 44, 250, 300);
   TBaseZoneViewStyle& style = TComponent::Create<TBaseZoneViewStyle>(*this);
   style.SetStyleName(L"Default");
   style.SetZoneView(&view);
@@ -72,27 +66,27 @@ TGallerySheet2Form::TGallerySheet2Form(TComponent* AOwner) : TDefaultSkinForm(AO
   const wchar_t* captions[] = {L"普通", L"悬停", L"焦点"};
   const wchar_t* texts[] = {L"C:\\Program Files\\Qelvane", L"鼠标停在这里", L"正在输入的文字"};
   for (int i = 0; i < 3; ++i) {
-    TSkinLabel& l = Add<TSkinLabel>(*this, *this, col, 50 + i * 34, 10, 20);
+    TSkinLabel& l = AddGalleryControl<TSkinLabel>(*this, *this, col, 50 + i * 34, 10, 20);
     l.SetCaption(captions[i]);
-    TSkinEdit& e = Add<TSkinEdit>(*this, *this, col + 44, 46 + i * 34, edW - 44, 24);
+    TSkinEdit& e = AddGalleryControl<TSkinEdit>(*this, *this, col + 44, 46 + i * 34, edW - 44, 24);
     e.SetText(texts[i]);
     if (i == 1) FHoverEdit = &e;
     if (i == 2) FFocusEdit = &e;
   }
 
   // A memo of several lines.
-  TSkinLabel& memoLabel = Add<TSkinLabel>(*this, *this, col, 150, 10, 20);
+  TSkinLabel& memoLabel = AddGalleryControl<TSkinLabel>(*this, *this, col, 150, 10, 20);
   memoLabel.SetCaption(L"多行文本");
-  TSkinFlatMemo& memo = Add<TSkinFlatMemo>(*this, *this, col, 172, edW, 92);
+  TSkinFlatMemo& memo = AddGalleryControl<TSkinFlatMemo>(*this, *this, col, 172, edW, 92);
   memo.SetLines({L"Qelvane 3.0 更新说明：", L"· 全新的界面外观", L"· 更快的启动速度", L"· 修复了若干已知问题"});
 
   // Hot keys: one empty, one holding Ctrl+Alt+Q.
-  TSkinLabel& keyLabel = Add<TSkinLabel>(*this, *this, col, 280, 10, 20);
+  TSkinLabel& keyLabel = AddGalleryControl<TSkinLabel>(*this, *this, col, 280, 10, 20);
   keyLabel.SetCaption(L"热键");
-  TSkinHotKey& empty = Add<TSkinHotKey>(*this, *this, col + 44, 276, 96, 24);
+  TSkinHotKey& empty = AddGalleryControl<TSkinHotKey>(*this, *this, col + 44, 276, 96, 24);
   empty.SetHotKey(0);
   empty.SetModifiers(0);
-  TSkinHotKey& key = Add<TSkinHotKey>(*this, *this, col + 150, 276, 100, 24);
+  TSkinHotKey& key = AddGalleryControl<TSkinHotKey>(*this, *this, col + 150, 276, 100, 24);
   key.SetHotKey('Q');
   key.SetModifiers(hkCtrl | hkAlt);
 }
@@ -105,7 +99,9 @@ void TGallerySheet2Form::DoShow() {
     POINT p{FHoverEdit->Width() / 2, FHoverEdit->Height() / 2};
     ::ClientToScreen(FHoverEdit->Handle(), &p);
     SetCursorPos(p.x, p.y);
-    FHoverEdit->CMMouseEnter();
+    // The form's tracker takes the edit as hovered now, before the pointer's
+    // first move reaches it.
+    HostTrackerOf(*FHoverEdit).SetMouseControl(FHoverEdit);
   }
 }
 

@@ -37,13 +37,11 @@ void TSkinCheckBox::Click() {
 
 void TSkinCheckBox::CMMouseEnter() {
   TSkinCustomControl::CMMouseEnter();
-  FMouseInControl = true;
   RepaintSelfImage();
 }
 
 void TSkinCheckBox::CMMouseLeave() {
   TSkinCustomControl::CMMouseLeave();
-  FMouseInControl = false;
   RepaintSelfImage();
 }
 
@@ -67,11 +65,12 @@ void TSkinCheckBox::CustomPaint(Gdiplus::Graphics& Graphics, const TGPRect& ADra
   TSkinCustomControl::CustomPaint(Graphics, ADrawRect);
   const TCheckBoxGeometry g = CheckBoxLayout(ADrawRect, Height(), FSquareWidth);
   const bool enabled = Enabled();
-  if (FMouseInControl && enabled) {
+  const bool hover = MouseInClient();
+  if (hover && enabled) {
     Gdiplus::Pen outer(Gdiplus::Color(HoverOuterFrameColor), 1);
     Graphics.DrawRectangle(&outer, ToGp(g.Box));
   }
-  if (FMouseInControl) {
+  if (hover) {
     Gdiplus::LinearGradientBrush brush(ToGp(g.Inner), Gdiplus::Color(HoverInsideFrameTopColor),
                                        Gdiplus::Color(HoverInsideFrameBottomColor),
                                        Gdiplus::LinearGradientModeVertical);

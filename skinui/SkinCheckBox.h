@@ -24,7 +24,6 @@ public:
   // Side of the box (stored only).
   int32_t SquareWidth() const { return FSquareWidth; }
   void SetSquareWidth(int32_t Value) { FSquareWidth = Value; }
-  bool MouseInControl() const { return FMouseInControl; }
   TGDIText& CaptionText() { return *FCaptionText; }
 
   void Click() override;
@@ -50,7 +49,6 @@ protected:
 
 private:
   std::unique_ptr<TGDIText> FCaptionText;
-  bool FMouseInControl = false;
   TCheckBoxState FState = cbUnchecked;
   int32_t FSquareWidth = 15;
   TGPColor FCircleCenterColor = 0;

@@ -1,6 +1,13 @@
 #include "skinui/SkinEditFrame.h"
 
+#include <type_traits>
+
+#include "drawing/SkinEngineLog.h"
+#include "skin/SkinMng.h"
 #include "skinui/ParentImage.h"
+#include "skinui/SkinControl.h"
+#include "skinui/SkinEditBases.h"
+#include "ui/Edit.h"
 #include "ui/GdiHandles.h"
 
 namespace qelvane {
@@ -26,6 +33,18 @@ private:
 void Frame(HDC ADC, const RECT& R, TColor AColor) {
   TBrushHandle brush(CreateSolidBrush(ColorToRGB(AColor)));
   FrameRect(ADC, &R, brush.Get());
+}
+
+// Shrinks the client rectangle of a WM_NCCALCSIZE by ABorder on each side.
+void ShrinkClient(const TMessage& m, int ABorder) {
+  RECT* rc = m.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam)->rgrc[0] : reinterpret_cast<RECT*>(m.LParam);
+  InflateRect(rc, -ABorder, -ABorder);
+  if (rc->right < rc->left) rc->right = rc->left;
+  if (rc->bottom < rc->top) rc->bottom = rc->top;
+}
+
+void AssignSkinFont(TControl& AControl) {
+  if (!AControl.IsDesigning()) AControl.Font().Assign(SkinMng().SkinFont());
 }
 
 } // namespace
@@ -55,7 +74,7 @@ void TSkinEditFrame::RedrawBorder(TWinControl& AControl, bool AOuterRingOnly) {
   const int w = r.right, h = r.bottom;
   if (w <= 0 || h <= 0) return;
 
-  if (FMouseInControl && !AOuterRingOnly) {
+  if (AControl.MouseInClient() && !AOuterRingOnly) {
     Frame(dc.Get(), r, FouterFrameColor);
   } else {
     // The outermost ring shows what lies under it: the ring looks transparent.
@@ -76,5 +95,83 @@ void TSkinEditFrame::RedrawBorder(TWinControl& AControl, bool AOuterRingOnly) {
   InflateRect(&r, -1, -1);
   Frame(dc.Get(), r, AControl.Color());
 }
+
+// --- TSkinFramedControl.
+
+template <class TBase> TSkinFramedControl<TBase>::TSkinFramedControl(TComponent* AOwner) : TBase(AOwner) {
+  AssignDefaultSkinFont(this->Font());
+}
+
+template <class TBase> void TSkinFramedControl<TBase>::SetInsideFrameColor(TColor Value) {
+  if (Value == FFrame.FInsideFrameColor) return;
+  FFrame.FInsideFrameColor = Value;
+  RedrawBorder();
+}
+
+template <class TBase> void TSkinFramedControl<TBase>::RedrawBorder() {
+  if (!HasSkinBorder()) return; // no border: nothing of the window is frame
+  SkinGuard(TLogSubject{this->ClassName(), this->Name()}, L"RedrawBorder",
+            [&] { FFrame.RedrawBorder(*this, OuterRingOnly()); });
+}
+
+template <class TBase> void TSkinFramedControl<TBase>::CMMouseEnter() {
+  TBase::CMMouseEnter();
+  RedrawBorder();
+}
+
+template <class TBase> void TSkinFramedControl<TBase>::CMMouseLeave() {
+  TBase::CMMouseLeave();
+  RedrawBorder();
+}
+
+template <class TBase> void TSkinFramedControl<TBase>::Loaded() {
+  TBase::Loaded();
+  if (this->IsDesigning()) return;
+  AssignSkinFont(*this);
+  // A read-only text shows on the face colour.
+  if constexpr (std::is_base_of_v<TCustomEdit, TBase>)
+    if (this->ReadOnly()) this->SetColor(clBtnFace);
+}
+
+template <class TBase> void TSkinFramedControl<TBase>::ChangeSkinFile() {
+  AssignSkinFont(*this);
+}
+
+template <class TBase> void TSkinFramedControl<TBase>::CreateHandle() {
+  TBase::CreateHandle();
+  // The system class sized the window's frame before the control took over
+  // its messages: have the frame measured again with the skinned border, so
+  // the control lays its text out in the client area that is left.
+  SetWindowPos(this->HandleIfAllocated(), nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+template <class TBase> void TSkinFramedControl<TBase>::WndProc(TMessage& m) {
+  switch (m.Msg) {
+  case WM_NCCALCSIZE:
+    TBase::WndProc(m);
+    if (const int rings = RingsInsideClient(); rings > 0) ShrinkClient(m, rings);
+    return;
+  case WM_NCPAINT:
+    TBase::WndProc(m);
+    if (HasSkinBorder())
+      RedrawBorder();
+    else
+      m.Result = 1;
+    return;
+  case WM_PAINT:
+    // The border always after the text.
+    TBase::WndProc(m);
+    RedrawBorder();
+    return;
+  default:
+    break;
+  }
+  TBase::WndProc(m);
+}
+
+template class TSkinFramedControl<TCustomEdit>;
+template class TSkinFramedControl<TCustomMemo>;
+template class TSkinFramedControl<TCustomHotKey>;
 
 } // namespace qelvane

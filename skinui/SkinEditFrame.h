@@ -1,8 +1,16 @@
 #pragma once
-// The skinned border of the native text controls, painted into the window's
-// non-client area as concentric one-pixel rings: the outer ring shows the
-// parent's image under it (or the hover colour while the mouse is over the
-// control), then the inside frame colour, then twice the control's colour.
+// The skinned border of the native text controls (edit, memo, hot key),
+// painted into the window's non-client area as concentric one-pixel rings:
+// the outer ring shows the parent's image under it (or the hover colour while
+// the mouse is over the control), then the inside frame colour, then twice the
+// control's colour.
+//
+// TSkinEditFrame paints the rings. TSkinFramedControl<Base> is everything the
+// three controls do with them, written once: the frame measured again when
+// the window is made, the rings painted after every paint of the window and
+// its frame and whenever the pointer enters or leaves (the hosting form's
+// hover, MouseInClient), each redraw run in the skin engine's guard, and the
+// skin manager's font.
 #include <windows.h>
 
 #include "drawing/GdiBitmap.h"
@@ -18,7 +26,6 @@ constexpr TColor SkinEditOuterFrameColor = 0xFFE386;
 
 class TSkinEditFrame {
 public:
-  bool FMouseInControl = false;
   TColor FInsideFrameColor = SkinEditInsideFrameColor;
   TColor FouterFrameColor = SkinEditOuterFrameColor;
   // The parent's image under the control, the control's size.
@@ -26,12 +33,48 @@ public:
 
   // Copies the parent's image under AControl into FParentBackGroundBitmap.
   void RefreshParentImage(TWinControl& AControl);
-  // Paints the rings over the window's edge; with AOuterRingOnly just the
-  // outer ring, always from the parent's image.
+  // Paints the rings over the window's edge, the outer one in the hover colour
+  // while the mouse is over AControl; with AOuterRingOnly just the outer ring,
+  // always from the parent's image.
   void RedrawBorder(TWinControl& AControl, bool AOuterRingOnly);
 };
 
 // Where the client area starts inside the window (the border's width).
 POINT ClientOffsetInWindow(HWND AWnd);
+
+// TBase is one of the native text controls (TCustomEdit, TCustomMemo,
+// TCustomHotKey); the members are compiled once for each in SkinEditFrame.cpp.
+template <class TBase> class TSkinFramedControl : public TBase {
+public:
+  explicit TSkinFramedControl(TComponent* AOwner);
+
+  TColor InsideFrameColor() const { return FFrame.FInsideFrameColor; }
+  void SetInsideFrameColor(TColor Value);
+  // Shows at the next hover.
+  TColor outerFrameColor() const { return FFrame.FouterFrameColor; }
+  void SetouterFrameColor(TColor Value) { FFrame.FouterFrameColor = Value; }
+  void RefreshParentImage() { FFrame.RefreshParentImage(*this); }
+  // Paints the rings now; a failure is logged to the skin engine log.
+  void RedrawBorder();
+
+  void SkinClassChangeSkinFile() { ChangeSkinFile(); }
+  void CMMouseEnter() override;
+  void CMMouseLeave() override;
+
+protected:
+  // How the rings sit on this control's window: whether it has a border at
+  // all, whether only the outer ring is painted, and how many pixels of rings
+  // lie inside the system's own border (taken from the client area).
+  virtual bool HasSkinBorder() const { return true; }
+  virtual bool OuterRingOnly() const { return false; }
+  virtual int RingsInsideClient() const { return 0; }
+
+  void Loaded() override;
+  virtual void ChangeSkinFile();
+  void CreateHandle() override;
+  void WndProc(TMessage& Message) override;
+
+  TSkinEditFrame FFrame;
+};
 
 } // namespace qelvane

@@ -1,7 +1,8 @@
 #pragma once
 // Skinned edit, memo and hot key: the native controls do all the text work;
 // the skin replaces their border, which each control paints into its
-// non-client area (TSkinEditFrame), and gives them the skin manager's font.
+// non-client area, and gives them the skin manager's font (both shared in
+// TSkinFramedControl).
 // Each class keeps a list of its live instances through which the skin
 // manager tells them of a new skin.
 #include <windows.h>
@@ -14,10 +15,14 @@
 
 namespace qelvane {
 
-class TSkinEdit : public TCustomEdit, public TSkinClassMembers<TSkinEdit, scoSkinEdit, true> {
+extern template class TSkinFramedControl<TCustomEdit>;
+extern template class TSkinFramedControl<TCustomMemo>;
+extern template class TSkinFramedControl<TCustomHotKey>;
+
+class TSkinEdit : public TSkinFramedControl<TCustomEdit>, public TSkinClassMembers<TSkinEdit, scoSkinEdit, true> {
 public:
   static constexpr const wchar_t* SkinClassName = L"TSkinEdit";
-  explicit TSkinEdit(TComponent* AOwner);
+  explicit TSkinEdit(TComponent* AOwner) : TSkinFramedControl(AOwner) {}
   std::wstring_view ClassName() const override { return L"TSkinEdit"; }
 
   // The edit draws its text over the parent's image and has only the outer
@@ -28,85 +33,41 @@ public:
   // text can still be selected, navigated and copied.
   bool BkgndReadOnly = false;
 
-  const TColor& InsideFrameColor() const { return FFrame.FInsideFrameColor; }
-  const TColor& outerFrameColor() const { return FFrame.FouterFrameColor; }
-  bool MouseInControl() const { return FFrame.FMouseInControl; }
-  void RefreshParentImage() { FFrame.RefreshParentImage(*this); }
-  void RedrawBorder();
-
-  void SkinClassChangeSkinFile() { ChangeSkinFile(); }
-  void CMMouseEnter() override;
-  void CMMouseLeave() override;
   void CMShowingChanged() override;
   HBRUSH CtlColor(HDC ADC) override;
 
 protected:
-  void Loaded() override;
-  virtual void ChangeSkinFile();
+  bool HasSkinBorder() const override { return BorderStyleSingle(); }
+  bool OuterRingOnly() const override { return FBkgndTransparent; }
+  // One ring inside the 3-D border.
+  int RingsInsideClient() const override { return !FBkgndTransparent && BorderStyleSingle() ? 1 : 0; }
   void CreateParams(TCreateParams& Params) override;
-  void CreateHandle() override;
   void WndProc(TMessage& Message) override;
 
   TBrushHandle FBrush;
 
 private:
-  TSkinEditFrame FFrame;
   bool FBkgndTransparent = false;
 };
 
-class TSkinFlatMemo : public TCustomMemo, public TSkinClassMembers<TSkinFlatMemo, scoSkinFlatMemo, true> {
+class TSkinFlatMemo : public TSkinFramedControl<TCustomMemo>,
+                      public TSkinClassMembers<TSkinFlatMemo, scoSkinFlatMemo, true> {
 public:
   static constexpr const wchar_t* SkinClassName = L"TSkinFlatMemo";
   explicit TSkinFlatMemo(TComponent* AOwner);
-  ~TSkinFlatMemo() override;
   std::wstring_view ClassName() const override { return L"TSkinFlatMemo"; }
 
-  const TColor& InsideFrameColor() const { return FFrame.FInsideFrameColor; }
-  const TColor& outerFrameColor() const { return FFrame.FouterFrameColor; }
-  bool MouseInControl() const { return FFrame.FMouseInControl; }
-  void RefreshParentImage() { FFrame.RefreshParentImage(*this); }
-  void RedrawBorder();
-
-  void SkinClassChangeSkinFile() { ChangeSkinFile(); }
-  void CMMouseEnter() override;
-  void CMMouseLeave() override;
-
 protected:
-  void Loaded() override;
-  virtual void ChangeSkinFile();
-  void CreateHandle() override;
-  void WndProc(TMessage& Message) override;
-
-private:
-  TSkinEditFrame FFrame;
+  // Flat: all four rings lie inside the window.
+  int RingsInsideClient() const override { return 4; }
 };
 
-class TSkinHotKey : public TCustomHotKey, public TSkinClassMembers<TSkinHotKey, scoSkinHotKey, true> {
+class TSkinHotKey : public TSkinFramedControl<TCustomHotKey>,
+                    public TSkinClassMembers<TSkinHotKey, scoSkinHotKey, true> {
 public:
   static constexpr const wchar_t* SkinClassName = L"TSkinHotKey";
-  explicit TSkinHotKey(TComponent* AOwner);
-  ~TSkinHotKey() override;
+  explicit TSkinHotKey(TComponent* AOwner) : TSkinFramedControl(AOwner) {}
   std::wstring_view ClassName() const override { return L"TSkinHotKey"; }
-
-  TColor InsideFrameColor() const { return FFrame.FInsideFrameColor; }
-  void SetInsideFrameColor(TColor Value);
-  TColor outerFrameColor() const { return FFrame.FouterFrameColor; }
-  void SetouterFrameColor(TColor Value) { FFrame.FouterFrameColor = Value; }
-  bool MouseInControl() const { return FFrame.FMouseInControl; }
-  void RefreshParentImage() { FFrame.RefreshParentImage(*this); }
-  void RedrawBorder();
-
-  void SkinClassChangeSkinFile() { ChangeSkinFile(); }
-  void CMMouseEnter() override;
-  void CMMouseLeave() override;
-
-protected:
-  void Loaded() override;
-  virtual void ChangeSkinFile();
-  void WndProc(TMessage& Message) override;
-
-private:
-  TSkinEditFrame FFrame;
 };
 
 } // namespace qelvane

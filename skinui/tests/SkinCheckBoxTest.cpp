@@ -76,6 +76,6 @@ TEST_F(SkinCheckBoxTest, TheTickIsGreenWhenCheckedSilverWhenDisabledAndHoverFram
   const int y = g.Box.Y + g.Box.Height / 2;
   EXPECT_EQ(Rgb(Box->BufferBitmap(), 0, y), PatternAt(30, 40 + y) & 0xFFFFFF);
   MoveTo(*Box, 50, 7);
-  EXPECT_TRUE(Box->MouseInControl());
+  EXPECT_TRUE(Box->MouseInClient());
   EXPECT_EQ(Rgb(Box->BufferBitmap(), 0, y), 0x60C8FDu);
 }

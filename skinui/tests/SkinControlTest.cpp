@@ -15,7 +15,6 @@
 #include "ui/Form.h"
 #include "skinui/tests/SkinUiTestSupport.h"
 #include "ui/tests/UiTestSupport.h"
-#include "winbase/Files.h"
 
 using namespace qelvane;
 using namespace qelvane::test;
@@ -137,19 +136,6 @@ TEST_F(SkinControlTest, AnUnskinnedParentPaintsItselfUnderTheChild) {
 }
 
 namespace {
-std::string SkinLogText() {
-  const std::wstring path = ExeFileName().substr(0, ExeFileName().find_last_of(L'\\') + 1) + L"SkinEngine.log";
-  HANDLE h =
-      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return {};
-  std::string text(GetFileSize(h, nullptr), '\0');
-  DWORD read = 0;
-  ReadFile(h, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
-  CloseHandle(h);
-  text.resize(read);
-  return text;
-}
-
 class TFailingHint : public TGDIHintWindow {
 public:
   using TGDIHintWindow::TGDIHintWindow;

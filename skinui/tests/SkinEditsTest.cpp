@@ -1,19 +1,21 @@
 // The skinned edit, memo and hot key on real windows: the native controls'
 // text and keys read back, the border rings in each state compared on the
-// screen's pixels, the transparent edit, and skin changes through the class
-// lists.
+// screen's pixels, a failed border redraw, the transparent edit, and skin
+// changes through the class lists.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "drawing/DrawingErrors.h"
 #include "drawing/GdiBitmap.h"
 #include "skin/SkinMng.h"
 #include "skinui/SkinEdits.h"
 #include "skinui/SkinFormBuffer.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
+#include "skinui/tests/SkinUiTestSupport.h"
 #include "ui/tests/UiTestSupport.h"
 
 using namespace qelvane;
@@ -21,36 +23,15 @@ using namespace qelvane::test;
 
 namespace {
 
-uint32_t PatternAt(int x, int y) {
-  return 0xFF000000u | (static_cast<uint32_t>(x * 7 % 256) << 16) | ((y * 5 % 256) << 8) | 0x40;
-}
-
-class TEditPatternForm : public TForm, public ISkinFormBuffer {
+// The pattern form, whose image its children may be refused.
+class TEditPatternForm : public TPatternForm {
 public:
-  explicit TEditPatternForm(TComponent* AOwner) : TForm(AOwner) {
-    SetBorderStyle(bsNone);
-    SetBounds(60, 60, 320, 240);
-    FBuffer.SetSize(320, 240);
-    const TPixelView v = FBuffer.Pixels();
-    for (int y = 0; y < 240; ++y)
-      for (int x = 0; x < 320; ++x)
-        v.At(x, y) = PatternAt(x, y);
+  using TPatternForm::TPatternForm;
+  const TGdiBitmap& FormBufferBitmap() const override {
+    if (FailImage) throw EDrawingError(L"no image");
+    return TPatternForm::FormBufferBitmap();
   }
-  const TGdiBitmap& FormBufferBitmap() const override { return FBuffer; }
-  const TGdiBitmap* BackgroundBufferBitmap() const override { return nullptr; }
-
-protected:
-  void Paint() override { BitBlt(Canvas().Handle(), 0, 0, 320, 240, FBuffer.DC(), 0, 0, SRCCOPY); }
-  void WndProc(TMessage& m) override {
-    if (m.Msg == WM_ERASEBKGND) {
-      m.Result = 1;
-      return;
-    }
-    TForm::WndProc(m);
-  }
-
-private:
-  TGdiBitmap FBuffer;
+  bool FailImage = false;
 };
 
 // What the screen shows of a window, its frame included.
@@ -153,6 +134,33 @@ TEST_F(SkinEditsTest, EachControlsBorderShowsTheParentOrTheHoverRingThenItsFrame
     MoveTo(*Form, 300, 230);
     EXPECT_TRUE(RingIs(TScreenShot(*c.Control), 0, Parent(*c.Control)));
   }
+}
+
+TEST_F(SkinEditsTest, AFailedBorderRedrawIsLoggedUnderTheControlsClassNeverThrown) {
+  auto& edit = Child<TSkinEdit>(20, 20, 140, 26);
+  auto& memo = Child<TSkinFlatMemo>(20, 60, 160, 80);
+  auto& hotKey = Child<TSkinHotKey>(20, 160, 120, 24);
+  Show();
+  MoveTo(*Form, 300, 230); // not hovered: the outer ring needs the parent's image
+  DeleteFileW(SkinLogPath().c_str());
+  Form->FailImage = true;
+  struct Case {
+    const char* ClassField;
+    std::function<void()> Redraw;
+  } cases[] = {{"ClassName:TSkinEdit ", [&] { edit.RedrawBorder(); }},
+               {"ClassName:TSkinFlatMemo ", [&] { memo.RedrawBorder(); }},
+               {"ClassName:TSkinHotKey ", [&] { hotKey.RedrawBorder(); }}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.ClassField);
+    EXPECT_NO_THROW(c.Redraw());
+    const std::string log = SkinLogText();
+    const std::size_t line = log.find(c.ClassField);
+    ASSERT_NE(line, std::string::npos) << log;
+    const std::string text = log.substr(line, log.find('\n', line) - line);
+    EXPECT_NE(text.find("ExceptionMsg:no image"), std::string::npos) << text;
+    EXPECT_NE(text.find("AdditionalMsg:RedrawBorder"), std::string::npos) << text;
+  }
+  Form->FailImage = false;
 }
 
 TEST_F(SkinEditsTest, ATransparentEditShowsTheParentBehindItsTextAndOnlyTheOuterRing) {

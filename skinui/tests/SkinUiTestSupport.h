@@ -1,12 +1,14 @@
 #pragma once
 // Helpers of the skinned-control tests: a form whose composed image is a
 // known pattern (what a skinned form offers its children), pixel reads of
-// composed buffers and of GDI+ bitmaps, and solid test bitmaps.
+// composed buffers and of GDI+ bitmaps, solid test bitmaps and the skin
+// engine log.
 #include <windows.h>
 
 #include <gdiplus.h>
 
 #include <cstdint>
+#include <string>
 
 #include "drawing/GPBitmap.h"
 #include "drawing/GdiBitmap.h"
@@ -14,6 +16,7 @@
 #include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/tests/UiTestSupport.h"
+#include "winbase/Files.h"
 
 namespace qelvane::test {
 
@@ -73,6 +76,23 @@ inline IGPBitmap SolidBitmap(int32_t AWidth, int32_t AHeight, uint32_t AArgb) {
 inline void PaintAll() {
   Pump();
   Application().ProcessMessages();
+}
+
+// The skin engine log beside the test program, and its text (empty when
+// there is none).
+inline std::wstring SkinLogPath() {
+  return ExeFileName().substr(0, ExeFileName().find_last_of(L'\\') + 1) + L"SkinEngine.log";
+}
+inline std::string SkinLogText() {
+  HANDLE h = CreateFileW(SkinLogPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return {};
+  std::string text(GetFileSize(h, nullptr), '\0');
+  DWORD read = 0;
+  ReadFile(h, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
+  CloseHandle(h);
+  text.resize(read);
+  return text;
 }
 
 } // namespace qelvane::test
