@@ -64,7 +64,7 @@ const wchar_t* ElementOperation(TButtonImage AImage) {
 TSkinButton::TSkinButton(TComponent* AOwner) : TSkinCustomControl(AOwner), FCaptionText(std::make_unique<TGDIText>()) {
   FCaptionText->PrintStyle = 0;
   FCaptionText->SetFont(Font().ToDesc());
-  FIsNeedAppendPaint = true;
+  SetIsNeedAppendPaint(true);
 }
 
 TSkinButton::~TSkinButton() {

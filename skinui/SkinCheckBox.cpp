@@ -13,7 +13,7 @@ TSkinCheckBox::TSkinCheckBox(TComponent* AOwner)
   FCaptionText->SetFont(Font().ToDesc());
   SetBounds(Left(), Top(), 100, 15);
   SetCaption(L"TSkinCheckBox");
-  FIsNeedAppendPaint = true;
+  SetIsNeedAppendPaint(true);
 }
 
 TSkinCheckBox::~TSkinCheckBox() = default;

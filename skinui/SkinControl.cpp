@@ -1,6 +1,7 @@
 #include "skinui/SkinControl.h"
 
 #include "core/gfx/PixelOps.h"
+#include "core/layout/PaintPlan.h"
 #include "drawing/DrawingTypes.h"
 #include "drawing/ElementDefaults.h"
 #include "drawing/GPBitmap.h"
@@ -113,16 +114,6 @@ void TSkinCustomControl::CMShowingChanged() {
   RepaintParentImage();
 }
 
-bool TSkinCustomControl::IsNeedRepaintSelfImage() {
-  return FJustChangeSkinBackGround || FJustChangeSkinFile || FForceRepaintSelfImage || FForceRepaintParentImage;
-}
-bool TSkinCustomControl::IsNeedRepaintParentBuffer() {
-  return FForceRepaintParentBuffer || FJustChangeSkinBackGround || FJustChangeSkinFile;
-}
-bool TSkinCustomControl::IsNeedRepaintSelfBuffer() {
-  return FForceRepaintSelfBuffer;
-}
-
 IGPBitmap TSkinCustomControl::CreateSelfBufferBitmap() {
   return NewArgbBitmap(Width(), Height());
 }
@@ -131,98 +122,118 @@ void TSkinCustomControl::CustomPaint(Gdiplus::Graphics& Graphics, const TGPRect&
   ClearTo(Graphics, 0x00000000);
 }
 void TSkinCustomControl::AppendPaint(Gdiplus::Graphics&, const TGPRect&) {}
-void TSkinCustomControl::DesignPaint(Gdiplus::Graphics& Graphics, const TGPRect&) {
+void TSkinCustomControl::DesignPaint(Gdiplus::Graphics& Graphics, const TGPRect& ADrawRect) {
   ClearTo(Graphics, 0xFFFFFFFF);
   Gdiplus::Pen pen(Gdiplus::Color(0xFF00FFFF), 1);
-  Graphics.DrawRectangle(&pen, FDrawGPRect.X, FDrawGPRect.Y, FDrawGPRect.Width - 1, FDrawGPRect.Height - 1);
+  Graphics.DrawRectangle(&pen, ADrawRect.X, ADrawRect.Y, ADrawRect.Width - 1, ADrawRect.Height - 1);
 }
 
-bool TSkinCustomControl::MakeControlSized(TGdiBitmap& ABitmap) {
-  const bool resized = ABitmap.Empty() || ABitmap.Width() != Width() || ABitmap.Height() != Height();
-  if (resized) ABitmap.SetSize(Width(), Height());
-  FDrawGPRect = {0, 0, Width(), Height()};
-  FDrawRect = {0, 0, Width(), Height()};
-  return resized;
+bool TSkinCustomControl::FitsControl(const TGdiBitmap& ABitmap) const {
+  return !ABitmap.Empty() && ABitmap.Width() == Width() && ABitmap.Height() == Height();
+}
+
+TPaintState TSkinCustomControl::PaintState() const {
+  TPaintState s;
+  s.Width = Width();
+  s.Height = Height();
+  s.Transparent = FTransparent;
+  s.EnableGdiPlusBuffer = FEnableGdiPlusBuffer;
+  s.ParentBufferFits = FParentImageBufferBitmap && FitsControl(*FParentImageBufferBitmap);
+  s.SelfBufferFits =
+      FSelfBufferGPBitmap && FSelfBufferGPBitmap->Width() == Width() && FSelfBufferGPBitmap->Height() == Height();
+  s.BufferFits = FitsControl(FBufferBitmap);
+  s.ForceRepaintSelfImage = FForceRepaintSelfImage;
+  s.ForceRepaintParentImage = FForceRepaintParentImage;
+  s.ForceRepaintSelfBuffer = FForceRepaintSelfBuffer;
+  s.ForceRepaintParentBuffer = FForceRepaintParentBuffer;
+  s.JustChangeSkinFile = FJustChangeSkinFile;
+  s.JustChangeSkinBackGround = FJustChangeSkinBackGround;
+  s.SelfBufferBlank = FSelfBufferBlank;
+  return s;
+}
+
+void TSkinCustomControl::FetchParentImage() {
+  if (!FParentImageBufferBitmap) FParentImageBufferBitmap = std::make_unique<TGdiBitmap>();
+  FParentImageBufferBitmap->SetSize(Width(), Height());
+  DrawParentImage(*this, *FParentImageBufferBitmap, 0, 0);
+  FForceRepaintParentBuffer = false;
 }
 
 void TSkinCustomControl::PaintParentImageToBuffer() {
-  if (!FTransparent) return;
-  if (!FParentImageBufferBitmap) FParentImageBufferBitmap = std::make_unique<TGdiBitmap>();
-  const bool resized = MakeControlSized(*FParentImageBufferBitmap);
-  if (resized || IsNeedRepaintParentBuffer()) {
-    DrawParentImage(*this, *FParentImageBufferBitmap, 0, 0);
-    FForceRepaintParentBuffer = false;
+  if (PlanPaint(PaintState()).FetchParentImage)
+    FetchParentImage();
+  else if (FParentImageBufferBitmap) // an empty control keeps none: a child asking gets no stale pixels
+    FParentImageBufferBitmap->SetSize(Width(), Height());
+}
+
+void TSkinCustomControl::DrawSelf(Gdiplus::Graphics& Graphics, const TGPRect& ADrawRect) {
+  if (DesigningOrLoading())
+    DesignPaint(Graphics, ADrawRect);
+  else
+    CustomPaint(Graphics, ADrawRect);
+}
+
+void TSkinCustomControl::DrawSelfBuffer(bool ANewBitmap, const TGPRect& ADrawRect) {
+  if (ANewBitmap) {
+    FSelfBufferGPGraphics.reset();
+    FSelfBufferGPBitmap = CreateSelfBufferBitmap();
+    FSelfBufferGPGraphics = NewGraphics(FSelfBufferGPBitmap);
+  }
+  DrawSelf(*FSelfBufferGPGraphics, ADrawRect);
+  FForceRepaintSelfBuffer = false;
+  FSelfBufferGPGraphics->Flush(Gdiplus::FlushIntentionSync);
+  FSelfBufferBlank = AllTransparent(TBitmapBits(FSelfBufferGPBitmap->Native(), Gdiplus::ImageLockModeRead).View());
+}
+
+void TSkinCustomControl::Compose(const TPaintPlan& APlan, const TGPRect& ADrawRect) {
+  FBufferBitmap.SetSize(Width(), Height());
+  if (FTransparent && FParentImageBufferBitmap && !FParentImageBufferBitmap->Empty()) {
+    BitBlt(FBufferBitmap.DC(), 0, 0, Width(), Height(), FParentImageBufferBitmap->DC(), 0, 0, SRCCOPY);
+  } else {
+    TBrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
+    RECT r{0, 0, Width(), Height()};
+    FillRect(FBufferBitmap.DC(), &r, brush.Get());
+  }
+  if (APlan.BlendSelfBuffer || APlan.DrawSelfDirect) {
+    // Flushed into the bitmap when it goes.
+    auto g = CanvasToGPGraphics(FBufferBitmap.DC());
+    if (APlan.BlendSelfBuffer)
+      g->DrawImage(FSelfBufferGPBitmap->Native(), 0, 0, Width(), Height());
+    else
+      DrawSelf(*g, ADrawRect);
+  }
+  if (FIsNeedAppendPaint) {
+    auto g = CanvasToGPGraphics(FBufferBitmap.DC());
+    AppendPaint(*g, ADrawRect);
   }
 }
 
 void TSkinCustomControl::Paint() {
-  if (Width() <= 0 || Height() <= 0) return;
-  // 1-2. The parent's image under the control.
-  PaintParentImageToBuffer();
-
-  // 3. The control's own drawing, kept between paints.
-  if (FEnableGdiPlusBuffer) {
-    bool replaced = false;
-    if (!FSelfBufferGPBitmap || FSelfBufferGPBitmap->Width() != Width() || FSelfBufferGPBitmap->Height() != Height()) {
-      FSelfBufferGPGraphics.reset();
-      FSelfBufferGPBitmap = CreateSelfBufferBitmap();
-      FSelfBufferGPGraphics = NewGraphics(FSelfBufferGPBitmap);
-      FDrawGPRect = {0, 0, Width(), Height()};
-      FDrawRect = {0, 0, Width(), Height()};
-      replaced = true;
-    }
-    if (replaced || IsNeedRepaintSelfBuffer()) {
-      if (DesigningOrLoading())
-        DesignPaint(*FSelfBufferGPGraphics, FDrawGPRect);
-      else
-        CustomPaint(*FSelfBufferGPGraphics, FDrawGPRect);
-      FForceRepaintSelfBuffer = false;
-      // Drawing a self image with nothing on it would change no pixel, and
-      // a window-sized draw is far dearer than this look.
-      FSelfBufferGPGraphics->Flush(Gdiplus::FlushIntentionSync);
-      FSelfBufferBlank = AllTransparent(TBitmapBits(FSelfBufferGPBitmap->Native(), Gdiplus::ImageLockModeRead).View());
-    }
+  const TPaintState state = PaintState();
+  TPaintPlan plan = PlanPaint(state);
+  if (!plan.Paint) return;
+  const TGPRect drawRect{0, 0, Width(), Height()};
+  // The parent's image under the control.
+  if (plan.FetchParentImage) FetchParentImage();
+  // The control's own drawing, kept between paints.
+  if (plan.DrawSelfBuffer) {
+    DrawSelfBuffer(!state.SelfBufferFits, drawRect);
+    // Only the drawing tells whether the image is blank (and it may have asked
+    // for more): the composition is planned from the state it left.
+    plan = PlanPaint(PaintState());
   }
-
-  // 4. Composition.
-  const bool resized = MakeControlSized(FBufferBitmap);
-  if (resized || IsNeedRepaintSelfImage()) {
-    if (FTransparent && FParentImageBufferBitmap && !FParentImageBufferBitmap->Empty()) {
-      BitBlt(FBufferBitmap.DC(), 0, 0, Width(), Height(), FParentImageBufferBitmap->DC(), 0, 0, SRCCOPY);
-    } else {
-      TBrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
-      RECT r{0, 0, Width(), Height()};
-      FillRect(FBufferBitmap.DC(), &r, brush.Get());
-    }
-    if (!FEnableGdiPlusBuffer || !FSelfBufferBlank) {
-      FBufferBitmapGPGraphics = CanvasToGPGraphics(FBufferBitmap.DC());
-      if (FEnableGdiPlusBuffer) {
-        FBufferBitmapGPGraphics->DrawImage(FSelfBufferGPBitmap->Native(), 0, 0, Width(), Height());
-      } else if (DesigningOrLoading()) {
-        DesignPaint(*FBufferBitmapGPGraphics, FDrawGPRect);
-      } else {
-        CustomPaint(*FBufferBitmapGPGraphics, FDrawGPRect);
-      }
-      FBufferBitmapGPGraphics.reset(); // flushed into the bitmap
-    }
-    if (FIsNeedAppendPaint) {
-      auto g = CanvasToGPGraphics(FBufferBitmap.DC());
-      AppendPaint(*g, FDrawGPRect);
-    }
-  }
-  // 5.
+  if (plan.Compose) Compose(plan, drawRect);
   FForceRepaintSelfImage = FForceRepaintParentImage = FJustChangeSkinFile = FJustChangeSkinBackGround = false;
-  // 6. One block to the screen.
+  // One block to the screen.
   BitBlt(Canvas().Handle(), 0, 0, Width(), Height(), FBufferBitmap.DC(), 0, 0, SRCCOPY);
-  // 7.
   FFirstPainted = true;
 }
 
 void TSkinCustomControl::EraseBackground(HDC DC) {
   if (!Showing() || !FFirstPainted) return;
-  const int32_t bw = FBufferBitmap.Width(), bh = FBufferBitmap.Height();
-  if (bw < Width()) DrawParentImage(*this, DC, bw, 0);
-  if (bh < ClientHeight()) DrawParentImage(*this, DC, 0, bh);
+  // The parent shows where the last buffer is too small for the control.
+  for (const TEraseStrip& strip : EraseStrips(FBufferBitmap.Width(), FBufferBitmap.Height(), Width(), ClientHeight()))
+    DrawParentImage(*this, DC, strip.X, strip.Y);
   BitBlt(DC, 0, 0, Width(), Height(), FBufferBitmap.DC(), 0, 0, SRCCOPY);
 }
 

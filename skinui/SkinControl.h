@@ -26,6 +26,8 @@
 namespace qelvane {
 
 class TBaseSkinItem;
+struct TPaintPlan;
+struct TPaintState;
 
 // Where a control's margins from its anchors are kept by the skin's layout.
 struct TAnchorMargin {
@@ -85,9 +87,6 @@ protected:
   void Paint() override;
   void WndProc(TMessage& Message) override;
 
-  virtual bool IsNeedRepaintSelfImage();
-  virtual bool IsNeedRepaintParentBuffer();
-  virtual bool IsNeedRepaintSelfBuffer();
   virtual IGPBitmap CreateSelfBufferBitmap();
   virtual void CustomPaint(Gdiplus::Graphics& Graphics, const TGPRect& ADrawRect);
   virtual void AppendPaint(Gdiplus::Graphics& Graphics, const TGPRect& ADrawRect);
@@ -96,9 +95,22 @@ protected:
   virtual void ChangeSkinFile();
   virtual void ChangeSkinBackGroundItem(TBaseSkinItem* AItem);
 
+  // AppendPaint runs at every composition, after the own image.
+  void SetIsNeedAppendPaint(bool Value) { FIsNeedAppendPaint = Value; }
+  // The skin file changed and the control has not been composed since.
+  bool JustChangeSkinFile() const { return FJustChangeSkinFile; }
+
+private:
+  TPaintState PaintState() const;
+  bool FitsControl(const TGdiBitmap& ABitmap) const;
+  void FetchParentImage();
+  void DrawSelfBuffer(bool ANewBitmap, const TGPRect& ADrawRect);
+  void Compose(const TPaintPlan& APlan, const TGPRect& ADrawRect);
+  void DrawSelf(Gdiplus::Graphics& Graphics, const TGPRect& ADrawRect);
+  bool DesigningOrLoading() const { return IsDesigning() || IsLoading(); }
+
   TGdiPlusLease FLease;
   TGdiBitmap FBufferBitmap;
-  std::unique_ptr<Gdiplus::Graphics> FBufferBitmapGPGraphics;
   std::unique_ptr<TGdiBitmap> FParentImageBufferBitmap;
   IGPBitmap FSelfBufferGPBitmap;
   std::unique_ptr<Gdiplus::Graphics> FSelfBufferGPGraphics;
@@ -108,18 +120,11 @@ protected:
   bool FForceRepaintParentBuffer = true;
   bool FJustChangeSkinFile = true;
   bool FJustChangeSkinBackGround = true;
-  TGPRect FDrawGPRect;
-  TRect FDrawRect;
   bool FFirstPainted = false;
   bool FIsNeedAppendPaint = false;
-
-private:
-  bool MakeControlSized(TGdiBitmap& ABitmap);
-  bool DesigningOrLoading() const { return IsDesigning() || IsLoading(); }
-
   bool FTransparent = true;
   bool FEnableGdiPlusBuffer = true;
-  // The self image holds no visible pixel (every alpha 0).
+  // The own image holds no visible pixel (every alpha 0).
   bool FSelfBufferBlank = false;
 };
 

@@ -11,7 +11,7 @@ namespace qelvane {
 TSkinLabel::TSkinLabel(TComponent* AOwner) : TSkinCustomControl(AOwner), FCaptionText(std::make_unique<TGDIText>()) {
   FCaptionText->PrintStyle = 0;
   FCaptionText->SetFont(Font().ToDesc());
-  FIsNeedAppendPaint = true;
+  SetIsNeedAppendPaint(true);
 }
 
 TSkinLabel::~TSkinLabel() = default;

@@ -20,7 +20,7 @@ TSkinZoneView::TSkinZoneView(TComponent* AOwner) : TSkinCustomControl(AOwner) {
   FScrollTimer->OnTimer = [this](TObject*) { ScrollTimerTimer(); };
   ChangeSkinFile();
   FRedrawAllDispalyZones = true;
-  FIsNeedAppendPaint = true;
+  SetIsNeedAppendPaint(true);
 }
 
 TSkinZoneView::~TSkinZoneView() {
@@ -414,8 +414,8 @@ std::unique_ptr<TGdiBitmap> TSkinZoneView::GetZoneBitmap(const TZone* AZone) con
   auto bitmap = std::make_unique<TGdiBitmap>();
   if (w <= 0 || h <= 0) return bitmap;
   bitmap->SetSize(w, h);
-  if (!FBufferBitmap.Empty())
-    BitBlt(bitmap->DC(), 0, 0, w, h, FBufferBitmap.DC(), AZone->FDrawRect.Left, AZone->FDrawRect.Top, SRCCOPY);
+  if (!BufferBitmap().Empty())
+    BitBlt(bitmap->DC(), 0, 0, w, h, BufferBitmap().DC(), AZone->FDrawRect.Left, AZone->FDrawRect.Top, SRCCOPY);
   return bitmap;
 }
 

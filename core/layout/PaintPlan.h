@@ -21,6 +21,10 @@ struct TPaintState {
   bool ForceRepaintParentBuffer = true;
   bool JustChangeSkinFile = true;
   bool JustChangeSkinBackGround = true;
+  // The own GDI+ bitmap, as last drawn, holds no visible pixel (every alpha
+  // 0). A paint that draws it anew learns the answer only then and plans its
+  // composition again; no step before that drawing may depend on it.
+  bool SelfBufferBlank = false;
 };
 
 struct TPaintPlan {
@@ -29,6 +33,10 @@ struct TPaintPlan {
   bool DrawSelfBuffer = false;   // run the control's own drawing into its GDI+ bitmap
   bool Compose = false;          // rebuild the composed buffer
   bool DrawSelfDirect = false;   // own drawing straight onto the composed buffer
+  // The own GDI+ bitmap drawn onto the composed buffer. A blank one is left
+  // out: it would change no pixel, and a window-sized draw is far dearer than
+  // the look at its alpha.
+  bool BlendSelfBuffer = false;
   friend bool operator==(const TPaintPlan&, const TPaintPlan&) = default;
 };
 
@@ -47,6 +55,7 @@ inline TPaintPlan PlanPaint(const TPaintState& S) {
   p.DrawSelfBuffer = S.EnableGdiPlusBuffer && (!S.SelfBufferFits || S.ForceRepaintSelfBuffer);
   p.Compose = !S.BufferFits || IsNeedRepaintSelfImage(S);
   p.DrawSelfDirect = p.Compose && !S.EnableGdiPlusBuffer;
+  p.BlendSelfBuffer = p.Compose && S.EnableGdiPlusBuffer && !S.SelfBufferBlank;
   return p;
 }
 

@@ -1,5 +1,6 @@
 // The skinned control base on real windows: transparent children show their
 // parent's pixels (also nested), a paint with nothing changed runs no drawing,
+// an own image that turns blank or visible shows at once,
 // a resize never shows the default colour, and the hint window.
 #include <gtest/gtest.h>
 
@@ -101,6 +102,21 @@ TEST_F(SkinControlTest, APaintWithNothingChangedRunsNoDrawingAndHoverDrawsOncePe
     MoveTo(*Form, 250, 200); // out: one change
   }
   EXPECT_EQ(c.CustomPaints, afterFirst + 6);
+}
+
+// Whether the own image is blank is known only once it is drawn: the paint
+// that draws it composes with that answer, both ways.
+TEST_F(SkinControlTest, AnOwnImageThatTurnsVisibleOrBlankShowsAtThePaintThatDrawsIt) {
+  auto& c = Child<TCounting>(*Form, 30, 40, 120, 80);
+  ShowAndPaint();
+  const uint32_t under = PatternAt(30, 40) & 0xFFFFFF;
+  EXPECT_EQ(Rgb(c.BufferBitmap(), 0, 0), under);
+  for (bool block : {true, false, true}) {
+    c.DrawBlock = block;
+    c.RepaintSelfImage();
+    UpdateWindow(c.Handle());
+    EXPECT_EQ(Rgb(c.BufferBitmap(), 0, 0) != under, block) << block;
+  }
 }
 
 TEST_F(SkinControlTest, AResizeErasesWithTheOldBufferAndTheParentNeverTheDefaultColour) {

@@ -27,7 +27,7 @@ public:
   using T::T;
   int Paints = 0;
   // The skin changed and the control has not been composed since.
-  bool SkinChangePending() const { return this->FJustChangeSkinFile; }
+  bool SkinChangePending() const { return this->JustChangeSkinFile(); }
 
 protected:
   void CustomPaint(Gdiplus::Graphics& G, const TGPRect& R) override {

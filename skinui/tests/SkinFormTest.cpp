@@ -232,17 +232,14 @@ TEST_F(SkinFormTest, TheShadowHidesWhenMinimisedAndGivesTheWindowProcedureBack) 
 }
 
 namespace {
+// Counts the compositions of its buffer: AppendPaint runs once in each.
 class TCountingControl : public TSkinCustomControl {
 public:
-  using TSkinCustomControl::TSkinCustomControl;
+  explicit TCountingControl(TComponent* AOwner) : TSkinCustomControl(AOwner) { SetIsNeedAppendPaint(true); }
   int Composed = 0;
 
 protected:
-  bool IsNeedRepaintSelfImage() override {
-    const bool need = TSkinCustomControl::IsNeedRepaintSelfImage();
-    Composed += need;
-    return need;
-  }
+  void AppendPaint(Gdiplus::Graphics&, const TGPRect&) override { ++Composed; }
 };
 } // namespace
 

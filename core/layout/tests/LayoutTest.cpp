@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <vector>
 
 #include "core/layout/Align.h"
@@ -67,41 +68,107 @@ TEST(PaintPlan, EachFlagRunsOnlyTheStepsItNeeds) {
   struct Case {
     const char* Name;
     void (*Change)(TPaintState&);
-    TPaintPlan Expected; // Paint, FetchParent, DrawSelfBuffer, Compose, DrawSelfDirect
+    TPaintPlan Expected; // Paint, FetchParent, DrawSelfBuffer, Compose, DrawSelfDirect, BlendSelfBuffer
   } cases[] = {
-      {"unchanged: only the block copy", [](TPaintState&) {}, {true, false, false, false, false}},
+      {"unchanged: only the block copy", [](TPaintState&) {}, {true, false, false, false, false, false}},
       {"own state (RepaintSelfImage)",
        [](TPaintState& s) { s.ForceRepaintSelfImage = s.ForceRepaintSelfBuffer = true; },
-       {true, false, true, true, false}},
+       {true, false, true, true, false, true}},
       {"parent moved (RepaintParentImage)",
        [](TPaintState& s) { s.ForceRepaintParentImage = s.ForceRepaintParentBuffer = true; },
-       {true, true, false, true, false}},
-      {"skin file changed", [](TPaintState& s) { s.JustChangeSkinFile = true; }, {true, true, false, true, false}},
+       {true, true, false, true, false, true}},
+      {"skin file changed",
+       [](TPaintState& s) { s.JustChangeSkinFile = true; },
+       {true, true, false, true, false, true}},
       {"background changed",
        [](TPaintState& s) { s.JustChangeSkinBackGround = true; },
-       {true, true, false, true, false}},
+       {true, true, false, true, false, true}},
       {"resized",
        [](TPaintState& s) { s.ParentBufferFits = s.SelfBufferFits = s.BufferFits = false; },
-       {true, true, true, true, false}},
+       {true, true, true, true, false, true}},
       {"opaque control never fetches the parent",
        [](TPaintState& s) {
          s.Transparent = false;
          s.ForceRepaintParentBuffer = s.ForceRepaintParentImage = true;
        },
-       {true, false, false, true, false}},
+       {true, false, false, true, false, true}},
       {"no GDI+ buffer: own drawing at every composition",
        [](TPaintState& s) {
          s.EnableGdiPlusBuffer = false;
          s.ForceRepaintParentImage = s.ForceRepaintParentBuffer = true;
        },
-       {true, true, false, true, true}},
-      {"empty control paints nothing", [](TPaintState& s) { s.Height = 0; }, {false, false, false, false, false}},
+       {true, true, false, true, true, false}},
+      {"empty control paints nothing",
+       [](TPaintState& s) { s.Height = 0; },
+       {false, false, false, false, false, false}},
+      // A blank own image (a panel without a picture) is never drawn over the parent's pixels.
+      {"blank, parent moved: the parent's pixels alone",
+       [](TPaintState& s) {
+         s.SelfBufferBlank = true;
+         s.ForceRepaintParentImage = s.ForceRepaintParentBuffer = true;
+       },
+       {true, true, false, true, false, false}},
+      {"blank, resized",
+       [](TPaintState& s) {
+         s.SelfBufferBlank = true;
+         s.ParentBufferFits = s.SelfBufferFits = s.BufferFits = false;
+       },
+       {true, true, true, true, false, false}},
+      {"blank and opaque: the colour fill alone",
+       [](TPaintState& s) {
+         s.SelfBufferBlank = s.ForceRepaintParentImage = s.ForceRepaintParentBuffer = true;
+         s.Transparent = false;
+       },
+       {true, false, false, true, false, false}},
+      {"no GDI+ buffer: a stale blank flag does not stop the own drawing",
+       [](TPaintState& s) {
+         s.EnableGdiPlusBuffer = false;
+         s.SelfBufferBlank = s.ForceRepaintParentImage = s.ForceRepaintParentBuffer = true;
+       },
+       {true, true, false, true, true, false}},
   };
   for (const Case& c : cases) {
     TPaintState s = settled;
     c.Change(s);
     EXPECT_EQ(PlanPaint(s), c.Expected) << c.Name;
   }
+}
+
+// Blankness describes the own bitmap as last drawn, so it must not steer the
+// steps that come before a new drawing (a blank control would never draw
+// again): checked for every combination of the other inputs, and the own
+// image is never drawn onto the composed buffer two ways at once.
+TEST(PaintPlan, BlanknessSteersOnlyTheBlend) {
+  bool TPaintState::*const flags[] = {
+      &TPaintState::Transparent,
+      &TPaintState::EnableGdiPlusBuffer,
+      &TPaintState::ParentBufferFits,
+      &TPaintState::SelfBufferFits,
+      &TPaintState::BufferFits,
+      &TPaintState::ForceRepaintSelfImage,
+      &TPaintState::ForceRepaintParentImage,
+      &TPaintState::ForceRepaintSelfBuffer,
+      &TPaintState::ForceRepaintParentBuffer,
+      &TPaintState::JustChangeSkinFile,
+      &TPaintState::JustChangeSkinBackGround,
+  };
+  constexpr unsigned Count = std::size(flags);
+  for (int32_t height : {0, 20})
+    for (unsigned bits = 0; bits < (1u << Count); ++bits) {
+      TPaintState s;
+      s.Width = 40;
+      s.Height = height;
+      for (unsigned i = 0; i < Count; ++i)
+        s.*flags[i] = ((bits >> i) & 1) != 0;
+      s.SelfBufferBlank = false;
+      const TPaintPlan drawn = PlanPaint(s);
+      s.SelfBufferBlank = true;
+      TPaintPlan blank = PlanPaint(s);
+      ASSERT_FALSE(drawn.BlendSelfBuffer && drawn.DrawSelfDirect) << bits;
+      ASSERT_FALSE(blank.BlendSelfBuffer) << bits;
+      blank.BlendSelfBuffer = drawn.BlendSelfBuffer;
+      ASSERT_EQ(blank, drawn) << bits;
+    }
 }
 
 TEST(PaintPlan, EraseStripsCoverWhatTheStaleBufferDoesNot) {
