@@ -38,6 +38,13 @@ std::u16string Utf8ToUtf16(std::string_view text) {
       cp = (cp << 6) | (cc & 0x3F);
     }
     i += extra + 1;
+    // Each length encodes only the values the shorter ones cannot (an
+    // overlong form could smuggle a '/' or NUL past a byte-wise check), and
+    // surrogates and values above U+10FFFF are no characters.
+    static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kLeast[extra]) throw ETextConvert("overlong UTF-8 text");
+    if (cp >= 0xD800 && cp < 0xE000) throw ETextConvert("UTF-8 text encodes a surrogate");
+    if (cp > 0x10FFFF) throw ETextConvert("UTF-8 text beyond U+10FFFF");
     if (cp >= 0x10000) {
       cp -= 0x10000;
       out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));

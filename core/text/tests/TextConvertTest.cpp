@@ -69,6 +69,19 @@ TEST(TextConvert, BrokenUtf8IsRefused) {
       {"\xE4\xB8x", "invalid UTF-8 text"}, // a character where a continuation byte belongs
       {"\x80", "invalid UTF-8 text"},
       {"\xF8\x88\x80\x80", "invalid UTF-8 text"},
+      // Overlong forms: '/' and NUL in two bytes, the last two-byte and
+      // three-byte values one length too long.
+      {"\xC0\xAF", "overlong UTF-8 text"},
+      {"a\xC0\x80", "overlong UTF-8 text"},
+      {"\xE0\x9F\xBF", "overlong UTF-8 text"},
+      {"\xF0\x8F\xBF\xBF", "overlong UTF-8 text"},
+      // Surrogates, first and last, alone or as an encoded pair.
+      {"\xED\xA0\x80", "UTF-8 text encodes a surrogate"},
+      {"\xED\xBF\xBF", "UTF-8 text encodes a surrogate"},
+      {"\xED\xA0\xBD\xED\xB2\xA9", "UTF-8 text encodes a surrogate"},
+      // Just above the last code point, and the largest four-byte value.
+      {"\xF4\x90\x80\x80", "UTF-8 text beyond U+10FFFF"},
+      {"\xF7\xBF\xBF\xBF", "UTF-8 text beyond U+10FFFF"},
   };
   for (const TCase& c : cases)
     EXPECT_EQ(ErrorText(c.Utf8), c.Error) << Hex(c.Utf8);

@@ -73,6 +73,7 @@ TEST(ManifestReader, ErrorsNameTheLine) {
       {"WideString \"A\" = \"open", 1, "unterminated string"},
       {"WideString \"A\" = \"x\" y", 1, "unexpected text after the string"},
       {"WideString \"A\" = \"\\xFF\"", 1, "string is not valid UTF-8"},
+      {"WideString \"A\" = \"\\xED\\xA0\\x80\"", 1, "string is not valid UTF-8"}, // a surrogate
       {"WideString \"A\" = \"\\u12G4\"", 1, "bad hexadecimal digit in escape"},
       {"WideString \"A\" = \"\\u12\"", 1, "incomplete escape in string"},
       {"WideChar \"A\" = \"ab\"", 1, "a WideChar is one UTF-16 code unit"},
