@@ -16,26 +16,56 @@ TPopupSize PopupLevelSize(const TPopupMenuMetrics& M, std::span<const TPopupRow>
   return {width, height};
 }
 
-TRect PopupItemRect(const TPopupMenuMetrics& M, std::span<const TPopupRow> ARows, int32_t AIndex, int32_t ALevelWidth,
-                    bool ARoot, TPopupPlacement APlacement) {
-  if (AIndex < 0 || AIndex >= static_cast<int32_t>(ARows.size())) return {};
+TPopupRowIndex::TPopupRowIndex(const TPopupMenuMetrics& M, std::span<const TPopupRow> ARows, bool ARoot,
+                               TPopupPlacement APlacement) {
   const int32_t lineHeight = M.SkinLook ? M.MenuCutlingHeight : PopupSeparatorHeight;
   int32_t top = M.SkinLook ? M.MenuItemsDrawTopMargin : M.CornerSize / 2 + 3;
   if (!M.SkinLook && ARoot && (APlacement == ppRightBelow || APlacement == ppLeftBelow)) top += M.TailSize / 2;
-  for (int32_t i = 0; i < AIndex; ++i)
-    if (ARows[i].Visible) top += ARows[i].Line ? lineHeight : M.ItemHeight;
-  const int32_t height = ARows[AIndex].Line ? lineHeight : M.ItemHeight;
-  return {4, top, ALevelWidth - 14, top + height};
+  FRowsTop = top;
+  FTops.reserve(ARows.size());
+  FBottoms.reserve(ARows.size());
+  FHeights.reserve(ARows.size());
+  for (const TPopupRow& r : ARows) {
+    const int32_t height = r.Line ? lineHeight : M.ItemHeight;
+    FTops.push_back(top);
+    FHeights.push_back(height);
+    FBottoms.push_back(r.Visible ? top + height : top);
+    if (r.Visible) top += height;
+  }
+}
+
+TRect TPopupRowIndex::ItemRect(int32_t AIndex, int32_t ALevelWidth) const {
+  if (AIndex < 0 || AIndex >= Count()) return {};
+  const size_t i = static_cast<size_t>(AIndex);
+  // A hidden row's rectangle is where it would stand, at its own height.
+  return {4, FTops[i], ALevelWidth - 14, FTops[i] + FHeights[i]};
+}
+
+int32_t TPopupRowIndex::ItemAtPoint(int32_t X, int32_t Y, int32_t ALevelWidth) const {
+  if (X < 4 || X >= ALevelWidth - 14) return -1;
+  // The first row ending below Y is visible (a hidden row ends where the
+  // visible row before it does) and holds Y when it starts at or above it.
+  const auto it = std::upper_bound(FBottoms.begin(), FBottoms.end(), Y);
+  if (it == FBottoms.end()) return -1;
+  const size_t i = static_cast<size_t>(it - FBottoms.begin());
+  return FTops[i] <= Y && FBottoms[i] > FTops[i] ? static_cast<int32_t>(i) : -1;
+}
+
+TPopupRowIndex::TRange TPopupRowIndex::RowsWithin(int32_t ATop, int32_t ABottom) const {
+  const auto first = std::upper_bound(FBottoms.begin(), FBottoms.end(), ATop);
+  const auto last = std::lower_bound(FTops.begin(), FTops.end(), ABottom);
+  const int32_t f = static_cast<int32_t>(first - FBottoms.begin()), l = static_cast<int32_t>(last - FTops.begin());
+  return {f, std::max(f, l)};
+}
+
+TRect PopupItemRect(const TPopupMenuMetrics& M, std::span<const TPopupRow> ARows, int32_t AIndex, int32_t ALevelWidth,
+                    bool ARoot, TPopupPlacement APlacement) {
+  return TPopupRowIndex(M, ARows, ARoot, APlacement).ItemRect(AIndex, ALevelWidth);
 }
 
 int32_t PopupItemAtPoint(const TPopupMenuMetrics& M, std::span<const TPopupRow> ARows, int32_t X, int32_t Y,
                          int32_t ALevelWidth, bool ARoot, TPopupPlacement APlacement) {
-  for (int32_t i = 0; i < static_cast<int32_t>(ARows.size()); ++i) {
-    if (!ARows[i].Visible) continue;
-    const TRect r = PopupItemRect(M, ARows, i, ALevelWidth, ARoot, APlacement);
-    if (X >= r.Left && X < r.Right && Y >= r.Top && Y < r.Bottom) return i;
-  }
-  return -1;
+  return TPopupRowIndex(M, ARows, ARoot, APlacement).ItemAtPoint(X, Y, ALevelWidth);
 }
 
 TPopupPosition PlacePopupLevel(const TPopupMenuMetrics& M, int32_t X, int32_t Y, TPopupSize ASize, bool ARoot,
@@ -67,6 +97,15 @@ TPopupPosition PlacePopupLevel(const TPopupMenuMetrics& M, int32_t X, int32_t Y,
       p.Top += ARoot ? -10 : 1;
     }
   }
+  return p;
+}
+
+TPopupPosition FitPopupLevel(const TPopupMenuMetrics& M, int32_t X, int32_t Y, TPopupSize& ASize, bool ARoot,
+                             int32_t AParentWidth, const TRect& AArea) {
+  ASize.Height = std::min(ASize.Height, std::max(AArea.Bottom - AArea.Top, 0));
+  TPopupPosition p = PlacePopupLevel(M, X, Y, ASize, ARoot, AParentWidth, AArea.Right, AArea.Bottom);
+  p.Top = std::max(std::min(p.Top, AArea.Bottom - ASize.Height), AArea.Top);
+  p.Left = std::max(std::min(p.Left, AArea.Right - ASize.Width), AArea.Left);
   return p;
 }
 

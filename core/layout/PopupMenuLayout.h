@@ -5,6 +5,7 @@
 // left or up when it would leave the screen's work area).
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "core/gfx/Geometry.h"
 
@@ -58,6 +59,34 @@ TPopupSize PopupLevelSize(const TPopupMenuMetrics& M, std::span<const TPopupRow>
 TRect PopupItemRect(const TPopupMenuMetrics& M, std::span<const TPopupRow> ARows, int32_t AIndex, int32_t ALevelWidth,
                     bool ARoot, TPopupPlacement APlacement);
 
+// The rows' places, computed once per layout: a row's rectangle in constant
+// time, the row under a point and the rows within a band by binary search,
+// so a level of thousands of rows tracks the pointer as fast as a short one.
+class TPopupRowIndex {
+public:
+  TPopupRowIndex() = default;
+  TPopupRowIndex(const TPopupMenuMetrics& M, std::span<const TPopupRow> ARows, bool ARoot, TPopupPlacement APlacement);
+
+  int32_t Count() const { return static_cast<int32_t>(FTops.size()); }
+  // As PopupItemRect.
+  TRect ItemRect(int32_t AIndex, int32_t ALevelWidth) const;
+  // As PopupItemAtPoint.
+  int32_t ItemAtPoint(int32_t X, int32_t Y, int32_t ALevelWidth) const;
+  // The rows [First, Last) whose rectangles reach into the band ATop <= y < ABottom.
+  struct TRange {
+    int32_t First = 0, Last = 0;
+  };
+  TRange RowsWithin(int32_t ATop, int32_t ABottom) const;
+  // Top of the first row and bottom of the last (the rows' band).
+  int32_t RowsTop() const { return FRowsTop; }
+  int32_t RowsBottom() const { return FTops.empty() ? FRowsTop : FBottoms.back(); }
+
+private:
+  // A hidden row takes no room: its bottom equals its top. Both lists grow.
+  std::vector<int32_t> FTops, FBottoms, FHeights;
+  int32_t FRowsTop = 0;
+};
+
 // The first visible row whose rectangle holds (X, Y); -1 for none.
 int32_t PopupItemAtPoint(const TPopupMenuMetrics& M, std::span<const TPopupRow> ARows, int32_t X, int32_t Y,
                          int32_t ALevelWidth, bool ARoot, TPopupPlacement APlacement);
@@ -74,6 +103,12 @@ struct TPopupPosition {
 // pass AAreaBottom.
 TPopupPosition PlacePopupLevel(const TPopupMenuMetrics& M, int32_t X, int32_t Y, TPopupSize ASize, bool ARoot,
                                int32_t AParentWidth, int32_t AAreaRight, int32_t AAreaBottom);
+
+// PlacePopupLevel inside AArea, the work area of the monitor the anchor lies
+// on: a level taller than the area is cut to the area's height (it scrolls
+// then), and a level the flip leaves partly outside is moved inside.
+TPopupPosition FitPopupLevel(const TPopupMenuMetrics& M, int32_t X, int32_t Y, TPopupSize& ASize, bool ARoot,
+                             int32_t AParentWidth, const TRect& AArea);
 
 // The anchor of a submenu level opened from the row whose rectangle top is
 // AItemTop, by a level at (ALeft, ATop) of width AWidth.

@@ -104,3 +104,66 @@ TEST(PopupMenuLayout, LevelsFlipLeftAndUpAtTheWorkAreaEdges) {
   for (const Case& c : cases)
     EXPECT_EQ(PlacePopupLevel({}, c.X, c.Y, size, c.Root, 120, 1024, 768), c.Expected) << c.Name;
 }
+
+TEST(PopupMenuLayout, RowIndexAgreesWithAWalkOverTheRows) {
+  // Separators and hidden rows mixed in; every point of the level and every
+  // band is checked against a plain walk over the rectangles.
+  std::vector<TPopupRow> rows;
+  for (int i = 0; i < 40; ++i)
+    rows.push_back({i % 7 != 3, i % 5 == 2, 10});
+  const TPopupRowIndex index({}, rows, false, ppRightBelow);
+  auto walk = [&](int32_t x, int32_t y) {
+    for (int32_t i = 0; i < index.Count(); ++i) {
+      const TRect r = index.ItemRect(i, 200);
+      if (rows[static_cast<size_t>(i)].Visible && x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom) return i;
+    }
+    return -1;
+  };
+  for (int32_t y = -2; y < index.RowsBottom() + 3; ++y)
+    for (int32_t x : {3, 4, 100, 185, 186})
+      ASSERT_EQ(index.ItemAtPoint(x, y, 200), walk(x, y)) << x << "," << y;
+  for (int32_t top = 0; top < index.RowsBottom(); top += 13) {
+    const TPopupRowIndex::TRange r = index.RowsWithin(top, top + 30);
+    for (int32_t i = 0; i < index.Count(); ++i) {
+      const TRect rect = index.ItemRect(i, 200);
+      const bool reaches = rows[static_cast<size_t>(i)].Visible && rect.Bottom > top && rect.Top < top + 30;
+      if (reaches) {
+        EXPECT_TRUE(i >= r.First && i < r.Last) << "row " << i << " in band " << top;
+      }
+    }
+  }
+  EXPECT_EQ(index.RowsTop(), 7);
+}
+
+TEST(PopupMenuLayout, LevelsStayInsideTheWorkAreaOfTheirMonitor) {
+  struct Case {
+    const char* Name;
+    int32_t X, Y;
+    TPopupSize Size;
+    TRect Area;
+    TPopupPosition Expected;
+    int32_t Height;
+  };
+  // Root levels; a second monitor to the left of the primary one, with a
+  // taskbar of 40 at the primary's bottom.
+  const TRect primary{0, 0, 1024, 728}, left{-1280, 0, 0, 1024};
+  const Case cases[] = {
+      {"fits: placed as usual", 300, 200, {100, 80}, primary, {300, 190, ppRightBelow}, 80},
+      {"taller than the area: cut to it, at its top", 300, 200, {100, 5000}, primary, {300, 0, ppRightAbove}, 728},
+      {"on the left monitor: its own area decides",
+       -600,
+       1000,
+       {100, 80},
+       left,
+       {-600, 1000 + 6 - 80, ppRightAbove},
+       80},
+      {"tall on the left monitor", -600, 300, {100, 3000}, left, {-600, 0, ppRightAbove}, 1024},
+      {"raised above the area's top: moved down into it", 300, 5, {100, 700}, primary, {300, 0, ppRightBelow}, 700},
+  };
+  for (const Case& c : cases) {
+    TPopupSize size = c.Size;
+    EXPECT_EQ(FitPopupLevel({}, c.X, c.Y, size, true, 0, c.Area), c.Expected) << c.Name;
+    EXPECT_EQ(size.Height, c.Height) << c.Name;
+    EXPECT_EQ(size.Width, c.Size.Width) << c.Name;
+  }
+}
