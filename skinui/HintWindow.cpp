@@ -1,5 +1,7 @@
 #include "skinui/HintWindow.h"
 
+#include <algorithm>
+
 #include "drawing/SkinEngineLog.h"
 #include "skinui/SkinControl.h"
 #include "ui/Colors.h"
@@ -25,13 +27,31 @@ SIZE TGDIHintWindow::TextExtent(const std::wstring& AText) {
   return Canvas().TextExtent(AText);
 }
 
+int32_t TGDIHintWindow::HeightFor(const std::wstring& AText, int32_t AWidth) {
+  // The frame the window style adds around the client area.
+  TCreateParams params;
+  CreateParams(params);
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
+  const int32_t frameWidth = frame.right - frame.left, frameHeight = frame.bottom - frame.top;
+  // The lines as Paint wraps them, in the client width less the inset.
+  RECT text{0, 0, std::max<int32_t>(AWidth - frameWidth - TextInset, 1), 0};
+  HDC dc = Canvas().Handle();
+  TSelectObject font(dc, Font().Handle());
+  DrawTextW(dc, AText.c_str(), static_cast<int>(AText.size()), &text, TextFormat | DT_CALCRECT);
+  return text.bottom - text.top + frameHeight;
+}
+
 void TGDIHintWindow::ActivateHint(const TRect& ARect, const std::wstring& AText) {
   SetCaption(AText);
-  SetBounds(ARect.Left, ARect.Top, RectWidth(ARect), RectHeight(ARect));
+  // The rectangle asked for, grown where the text needs more lines than it
+  // leaves room for inside the border.
+  const int32_t width = RectWidth(ARect);
+  const int32_t height = std::max(RectHeight(ARect), HeightFor(AText, width));
+  SetBounds(ARect.Left, ARect.Top, width, height);
   HWND h = Handle();
   TControl::SetVisible(true);
-  SetWindowPos(h, HWND_TOPMOST, ARect.Left, ARect.Top, RectWidth(ARect), RectHeight(ARect),
-               SWP_SHOWWINDOW | SWP_NOACTIVATE);
+  SetWindowPos(h, HWND_TOPMOST, ARect.Left, ARect.Top, width, height, SWP_SHOWWINDOW | SWP_NOACTIVATE);
   UpdateShowing();
   InvalidateRect(h, nullptr, TRUE);
 }
@@ -50,8 +70,8 @@ void TGDIHintWindow::Paint() {
   TSelectObject font(dc, Font().Handle());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColorToRGB(Font().Color()));
-  r.left += 4;
-  DrawTextW(dc, Caption().c_str(), static_cast<int>(Caption().size()), &r, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+  r.left += TextInset;
+  DrawTextW(dc, Caption().c_str(), static_cast<int>(Caption().size()), &r, TextFormat);
 }
 
 void TGDIHintWindow::NCPaint(HDC ADC) {

@@ -17,6 +17,8 @@ public:
   std::wstring_view ClassName() const override { return L"TGDIHintWindow"; }
 
   SIZE TextExtent(const std::wstring& AText) override;
+  // Shows the hint at ARect's place and width; the window is made taller
+  // than ARect when the wrapped text needs it, so every line shows.
   void ActivateHint(const TRect& ARect, const std::wstring& AText) override;
   void ReleaseHandle() override;
 
@@ -26,6 +28,13 @@ protected:
   void Paint() override;
   // The frame of the non-client area (logged as "NCPaint" when it fails).
   virtual void NCPaint(HDC ADC);
+
+private:
+  // The text's left inset in the client area, and how Paint draws it.
+  static constexpr int32_t TextInset = 4;
+  static constexpr UINT TextFormat = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;
+  // The window height that shows every line of AText at window width AWidth.
+  int32_t HeightFor(const std::wstring& AText, int32_t AWidth);
 };
 
 // Makes the drawing elements show their hints in a TGDIHintWindow.

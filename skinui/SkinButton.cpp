@@ -189,6 +189,7 @@ void TSkinButton::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, i
   TSkinCustomControl::MouseDown(Button, Shift, X, Y);
   if (Button != mbLeft) return;
   FMouseDown = true;
+  FDoublePress = (Shift & ssDouble) != 0;
   RepaintSelfImage();
 }
 
@@ -197,7 +198,13 @@ void TSkinButton::MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int
   TSkinCustomControl::MouseUp(Button, Shift, X, Y);
   if (Button != mbLeft) return;
   FMouseDown = false;
+  FDoublePress = false;
   RepaintSelfImage();
+}
+
+void TSkinButton::Click() {
+  if (FDoublePress) return;
+  TSkinCustomControl::Click();
 }
 
 void TSkinButton::CMEnabledChanged() {

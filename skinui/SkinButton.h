@@ -76,6 +76,9 @@ public:
   void CMMouseLeave() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) override;
+  // The release of a double-click's second press is no second click: one
+  // double-click gives one Click and one DblClick.
+  void Click() override;
   void CMEnabledChanged() override;
   void CMFocusChanged(bool AFocused) override;
   void CMTextChanged() override;
@@ -123,6 +126,7 @@ private:
   TSkinButtonStyleItem* FButtonStyleItem = nullptr;
   std::wstring FButtonStyle;
   bool FMouseDown = false;
+  bool FDoublePress = false; // the press held now is a double-click's second
   bool FAltKey = false;
   std::array<TStateImage, 5> FStates;
   int32_t FHorzBitmapMargin = 3;

@@ -83,6 +83,13 @@ bool TCustomMemo::CMDialogKey(WORD Key, TShiftState Shift) {
   return true;
 }
 
+void TCustomMemo::WndProc(TMessage& m) {
+  // The native multi-line edit breaks the line at the Enter character
+  // whatever its styles say outside a dialog.
+  if (m.Msg == WM_CHAR && m.WParam == L'\r' && !WantReturns) return;
+  TCustomEdit::WndProc(m);
+}
+
 // --- TCustomHotKey.
 
 TCustomHotKey::TCustomHotKey(TComponent* AOwner) : TWinControl(AOwner) {

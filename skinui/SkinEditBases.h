@@ -29,7 +29,9 @@ public:
   void SetWordWrap(bool Value);
   TAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TAlignment Value);
-  // Enter and Tab go into the text instead of the form.
+  // Enter and Tab go into the text instead of the form. Without WantReturns
+  // Enter is the form's (a control taking it as a dialog key, such as a
+  // default button) and never breaks the line; Ctrl+Enter still does.
   bool WantReturns = true;
   bool WantTabs = false;
 
@@ -37,6 +39,7 @@ public:
 
 protected:
   DWORD EditStyle() const override;
+  void WndProc(TMessage& Message) override;
 
 private:
   void Recreate();

@@ -88,10 +88,13 @@ void TSkinEditFrame::RedrawBorder(TWinControl& AControl, bool AOuterRingOnly) {
     }
   }
   if (AOuterRingOnly) return;
+  // With the focus, the two frames inside the outer ring are the skin's
+  // focus ring: the accent line and its soft inner line.
+  const bool focused = GetFocus() == wnd;
   InflateRect(&r, -1, -1);
-  Frame(dc.Get(), r, FInsideFrameColor);
+  Frame(dc.Get(), r, focused ? SkinEditFocusFrameColor : FInsideFrameColor);
   InflateRect(&r, -1, -1);
-  Frame(dc.Get(), r, AControl.Color());
+  Frame(dc.Get(), r, focused ? SkinEditFocusInnerColor : AControl.Color());
   InflateRect(&r, -1, -1);
   Frame(dc.Get(), r, AControl.Color());
 }
@@ -161,6 +164,12 @@ template <class TBase> void TSkinFramedControl<TBase>::WndProc(TMessage& m) {
     return;
   case WM_PAINT:
     // The border always after the text.
+    TBase::WndProc(m);
+    RedrawBorder();
+    return;
+  case WM_SETFOCUS:
+  case WM_KILLFOCUS:
+    // The focus ring comes and goes.
     TBase::WndProc(m);
     RedrawBorder();
     return;

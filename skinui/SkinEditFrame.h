@@ -3,7 +3,8 @@
 // painted into the window's non-client area as concentric one-pixel rings:
 // the outer ring shows the parent's image under it (or the hover colour while
 // the mouse is over the control), then the inside frame colour, then twice the
-// control's colour.
+// control's colour; while the control has the focus the two rings inside the
+// outer one are the focus colours.
 //
 // TSkinEditFrame paints the rings. TSkinFramedControl<Base> is everything the
 // three controls do with them, written once: the frame measured again when
@@ -23,6 +24,11 @@ namespace qelvane {
 // blue 255 for the hover ring.
 constexpr TColor SkinEditInsideFrameColor = 0xD1A04E;
 constexpr TColor SkinEditOuterFrameColor = 0xFFE386;
+// The focused control's two frames, the focus ring of the skin's focused
+// button art: the accent line (red 3, green 112, blue 218) and its soft inner
+// line (red 190, green 216, blue 246).
+constexpr TColor SkinEditFocusFrameColor = 0xDA7003;
+constexpr TColor SkinEditFocusInnerColor = 0xF6D8BE;
 
 class TSkinEditFrame {
 public:

@@ -59,6 +59,13 @@ void TSkinEdit::WndProc(TMessage& m) {
     // Only copying (Ctrl+C) and selecting everything (Ctrl+A) go through.
     if (BkgndReadOnly && m.WParam != 0x03 && m.WParam != 0x01) return;
     break;
+  case WM_IME_STARTCOMPOSITION:
+  case WM_IME_COMPOSITION:
+  case WM_IME_CHAR:
+    // An input method writes its composition and result strings into the
+    // native edit itself (or as IME characters): none of it gets in.
+    if (BkgndReadOnly) return;
+    break;
   case WM_KEYDOWN:
     // Keys that edit without a character: Delete, Shift+Delete (cut) and
     // Shift+Insert (paste).

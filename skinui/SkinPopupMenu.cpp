@@ -63,7 +63,28 @@ void CloseEveryOpenMenu() {
     if (!l->Parent() && l->Visible) l->Menu().CloseMenu();
 }
 
+// The visible level under screen point P (the deepest first: submenus lie
+// over their parents).
+TSkinPopupLevel* VisibleLevelAt(POINT P) {
+  const auto& levels = LevelList();
+  for (auto it = levels.rbegin(); it != levels.rend(); ++it) {
+    TSkinPopupLevel* l = *it;
+    if (l->Visible && P.x >= l->Left && P.x < l->Left + l->Width && P.y >= l->Top && P.y < l->Top + l->Height) return l;
+  }
+  return nullptr;
+}
+
 LRESULT CALLBACK PopupMouseHook(int ACode, WPARAM AWParam, LPARAM ALParam) {
+  // The wheel goes to the window with the focus, never to a level (levels
+  // are not activated): over a level it scrolls that level instead.
+  if (ACode == HC_ACTION && AWParam == WM_MOUSEWHEEL) {
+    const auto* info = reinterpret_cast<const MOUSEHOOKSTRUCTEX*>(ALParam);
+    if (TSkinPopupLevel* level = VisibleLevelAt(info->pt)) {
+      const auto delta = static_cast<int16_t>(HIWORD(info->mouseData));
+      GuardAppException([&] { SendMessageW(level->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0); });
+      return 1;
+    }
+  }
   const LRESULT next = CallNextHookEx(MouseHook, ACode, AWParam, ALParam);
   if (ACode == HC_ACTION) {
     switch (AWParam) {
@@ -225,25 +246,72 @@ std::vector<TPopupRow> TSkinPopupLevel::Rows() const {
   return rows;
 }
 
+void TSkinPopupLevel::IndexRows() {
+  FRowIndex = TPopupRowIndex(Metrics(), Rows(), IsRoot(), Placement);
+}
+
 TRect TSkinPopupLevel::GetItemRect(int32_t I) const {
-  return PopupItemRect(Metrics(), Rows(), I, Width, IsRoot(), Placement);
+  TRect r = FRowIndex.ItemRect(I, Width);
+  if (r.Bottom > r.Top) {
+    r.Top -= FScrollTop;
+    r.Bottom -= FScrollTop;
+  }
+  return r;
 }
 
 int32_t TSkinPopupLevel::ItemAtPoint(int32_t X, int32_t Y) const {
-  return PopupItemAtPoint(Metrics(), Rows(), X, Y, Width, IsRoot(), Placement);
+  // Rows scrolled under the paddings do not show.
+  if (Y < ViewTop() || Y >= ViewBottom()) return -1;
+  return FRowIndex.ItemAtPoint(X, Y + FScrollTop, Width);
+}
+
+int32_t TSkinPopupLevel::ViewTop() const {
+  return FRowIndex.RowsTop();
+}
+
+int32_t TSkinPopupLevel::ViewBottom() const {
+  return Height - (FContentHeight - FRowIndex.RowsBottom());
+}
+
+void TSkinPopupLevel::SetScrollTop(int32_t Value) {
+  Value = std::clamp(Value, 0, ScrollMax());
+  if (Value == FScrollTop) return;
+  // The rows move under the pointer: the hot item and its submenu go.
+  if (HotIndex >= 0)
+    if (TSkinPopupLevel* child = Child(HotIndex)) child->CloseLevel();
+  FSubmenuTimer->SetEnabled(false);
+  HotIndex = -1;
+  FScrollTop = Value;
+  if (Visible) PaintBand(ViewTop(), ViewBottom(), true);
+}
+
+void TSkinPopupLevel::Wheel(int32_t ADelta) {
+  // Three rows a notch, as lists scroll.
+  SetScrollTop(FScrollTop - ADelta * 3 * FMenu.ItemHeight / WHEEL_DELTA);
 }
 
 void TSkinPopupLevel::PopupAt(int32_t X, int32_t Y) {
   if (FMenu.OnLevelPopup) FMenu.OnLevelPopup(FMenu, FMenuItem);
   if (!FMenuItem.HasVisibleItems()) return;
   CalcSize();
+  // The work area of the monitor the anchor lies on.
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
   RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  const TPopupPosition p = PlacePopupLevel(Metrics(), X, Y, {Width, Height}, IsRoot(), FParent ? FParent->Width : 0,
-                                           area.right, area.bottom);
+  if (GetMonitorInfoW(MonitorFromPoint(POINT{X, Y}, MONITOR_DEFAULTTONEAREST), &monitor))
+    area = monitor.rcWork;
+  else
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  TPopupSize size{Width, Height};
+  const TPopupPosition p = FitPopupLevel(Metrics(), X, Y, size, IsRoot(), FParent ? FParent->Width : 0,
+                                         {area.left, area.top, area.right, area.bottom});
   Left = p.Left;
   Top = p.Top;
   Placement = p.Placement;
+  Height = size.Height;
+  SizeSurfaces();
+  IndexRows();
+  FScrollTop = 0;
   HotIndex = -1;
   Opacity = 3;
   PaintAll();
@@ -283,10 +351,9 @@ void TSkinPopupLevel::CloseAll() {
 
 void TSkinPopupLevel::SetHotIndex(int32_t I) {
   if (I == HotIndex) return;
+  const int32_t previous = HotIndex;
   HotIndex = I;
-  // Both items change; the whole level is repainted from the same steps,
-  // which gives the same pixels as repainting the two items.
-  PaintAll();
+  RepaintItems({previous, I});
 }
 
 void TSkinPopupLevel::UpdateLevelWindow() {
@@ -388,6 +455,9 @@ void TSkinPopupLevel::HandleMessage(UINT AMsg, WPARAM AWParam, LPARAM ALParam) {
     break;
   case WM_MOUSELEAVE:
     MouseLeft();
+    break;
+  case WM_MOUSEWHEEL:
+    Wheel(static_cast<int16_t>(HIWORD(AWParam)));
     break;
   default:
     break;

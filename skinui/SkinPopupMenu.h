@@ -16,8 +16,10 @@
 
 #include <gdiplus.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -148,13 +150,22 @@ public:
   void CloseLevel();
   // Closes the whole menu this level belongs to.
   void CloseAll();
+  // Repaints only the previous and the new hot item.
   void SetHotIndex(int32_t I);
   // Makes item I hot and opens its submenu at once, without the delay.
   void ShowSubmenu(int32_t I);
+  // From the rows' places computed by the last CalcSize or PopupAt, in level
+  // coordinates (moved up by the scroll position).
   TRect GetItemRect(int32_t I) const;
   int32_t ItemAtPoint(int32_t X, int32_t Y) const;
   void CalcSize();
+  // Paints the background and the items that show, and updates the window.
   void PaintAll();
+  // A level taller than the work area shows a part of its rows: the mouse
+  // wheel moves it. ScrollTop is how far the rows are moved up.
+  int32_t ScrollTop() const { return FScrollTop; }
+  int32_t ScrollMax() const { return std::max(FContentHeight - Height, 0); }
+  void SetScrollTop(int32_t Value);
   void UpdateLevelWindow();
   void SetTopMost(bool On);
 
@@ -190,22 +201,42 @@ private:
 
   TPopupMenuMetrics Metrics() const;
   std::vector<TPopupRow> Rows() const;
+  // Rebuilds the rows' places for the current placement.
+  void IndexRows();
+  // Sizes the canvas and the two drawing surfaces to Width x Height.
+  void SizeSurfaces();
+  // The band of level rows where items show (between the paddings).
+  int32_t ViewTop() const;
+  int32_t ViewBottom() const;
+  // Repaints the band ATop <= y < ABottom from the background and the items
+  // reaching into it; AUpdate hands the result to the window.
+  void PaintBand(int32_t ATop, int32_t ABottom, bool AUpdate);
+  void RepaintItems(std::initializer_list<int32_t> AItems);
+  void Wheel(int32_t ADelta);
   bool IsRoot() const { return FParent == nullptr; }
   void PaintBackground(Gdiplus::Graphics& G);
   void PaintBuiltInBody(Gdiplus::Graphics& G);
-  void PaintItem(Gdiplus::Graphics& G, int32_t I);
+  // Paints item I; AOpaque collects the item rectangles whose transparent
+  // pixels are made opaque once the drawing is done.
+  void PaintItem(Gdiplus::Graphics& G, int32_t I, std::vector<TRect>& AOpaque);
+  void FillTransparentPixels(const std::vector<TRect>& ARects, int32_t ATop, int32_t ABottom);
   void PaintItemImage(Gdiplus::Graphics& G, const TMenuItem& AItem, const TRect& R, int32_t AIconLeft);
-  // Copies the drawn surface into the canvas (premultiplied, as the layered
-  // window takes it).
-  void CopySurfaceToCanvas();
+  // Copies rows ATop <= y < ABottom of the drawn surface into the canvas
+  // (premultiplied, as the layered window takes it).
+  void CopySurfaceToCanvas(int32_t ATop, int32_t ABottom);
 
   TSkinPopupMenu& FMenu;
   TMenuItem& FMenuItem;
   TSkinPopupLevel* FParent;
   std::vector<std::unique_ptr<TSkinPopupLevel>> FChildren;
   TGdipCanvas FCanvas;
-  std::unique_ptr<Gdiplus::Bitmap> FSurface;
+  // The background alone (painted by PaintAll) and background with items.
+  std::unique_ptr<Gdiplus::Bitmap> FBackground, FSurface;
   std::unique_ptr<Gdiplus::Font> FFont;
+  int32_t FFontStyle = 0;
+  TPopupRowIndex FRowIndex;
+  int32_t FContentHeight = 0; // the height all rows need
+  int32_t FScrollTop = 0;
   TTimer* FSubmenuTimer = nullptr;
   HWND FHandle = nullptr;
   HWND FPreviousForeground = nullptr;

@@ -39,10 +39,41 @@ void DrawElement(Gdiplus::Graphics& G, TGDIIMGPro& E, int32_t X, int32_t Y, int3
   E.DrawImage(G, X, Y);
 }
 
+// How far an item's drawing may reach beyond its rectangle (the skin's
+// highlight and cover stand a row higher; glyphs overhang).
+constexpr int32_t ItemOverhang = 4;
+
+// The item background's grey, opaque: what a transparent pixel of a built-in
+// item becomes once the item is drawn.
+constexpr uint32_t OpaqueItemGrey = 0xFFE6E6E6;
+
+void SetupGraphics(Gdiplus::Graphics& G) {
+  G.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
+  G.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+}
+
+// Runs AEach on rows ATop <= y < ABottom of ABitmap, locked for AMode as
+// premultiplied 32-bit pixels; false when the lock failed.
+template <class F>
+bool ForRows(Gdiplus::Bitmap& ABitmap, int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t ABottom, UINT AMode,
+             F&& AEach) {
+  if (ABottom <= ATop || AWidth <= 0) return false;
+  Gdiplus::BitmapData data{};
+  Gdiplus::Rect band(ALeft, ATop, AWidth, ABottom - ATop);
+  if (ABitmap.LockBits(&band, AMode, PixelFormat32bppPARGB, &data) != Gdiplus::Ok) return false;
+  for (int32_t y = ATop; y < ABottom; ++y)
+    AEach(y, reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(data.Scan0) +
+                                         static_cast<ptrdiff_t>(y - ATop) * data.Stride));
+  ABitmap.UnlockBits(&data);
+  return true;
+}
+
 } // namespace
 
 void TSkinPopupLevel::CalcSize() {
-  if (!FFont) {
+  // The font follows ItemFontStyle at every layout.
+  if (!FFont || FFontStyle != FMenu.ItemFontStyle) {
+    FFontStyle = FMenu.ItemFontStyle;
     Gdiplus::FontFamily family(DefaultSkinFontName().c_str());
     const Gdiplus::FontFamily* use =
         family.GetLastStatus() == Gdiplus::Ok ? &family : Gdiplus::FontFamily::GenericSansSerif();
@@ -63,36 +94,90 @@ void TSkinPopupLevel::CalcSize() {
   const TPopupSize size = PopupLevelSize(Metrics(), rows, IsRoot());
   Width = size.Width;
   Height = size.Height;
+  FContentHeight = Height;
+  FScrollTop = 0;
+  SizeSurfaces();
+  IndexRows();
+}
+
+void TSkinPopupLevel::SizeSurfaces() {
   FCanvas.SetSize(Width, Height);
-  if (!FSurface || static_cast<int32_t>(FSurface->GetWidth()) != Width ||
-      static_cast<int32_t>(FSurface->GetHeight()) != Height)
-    FSurface = std::make_unique<Gdiplus::Bitmap>(std::max(Width, 1), std::max(Height, 1), PixelFormat32bppPARGB);
+  const auto sized = [&](const std::unique_ptr<Gdiplus::Bitmap>& B) {
+    return B && static_cast<int32_t>(B->GetWidth()) == Width && static_cast<int32_t>(B->GetHeight()) == Height;
+  };
+  for (std::unique_ptr<Gdiplus::Bitmap>* b : {&FBackground, &FSurface})
+    if (!sized(*b))
+      *b = std::make_unique<Gdiplus::Bitmap>(std::max(Width, 1), std::max(Height, 1), PixelFormat32bppPARGB);
 }
 
 void TSkinPopupLevel::PaintAll() {
-  if (!FSurface || Width <= 0 || Height <= 0) return;
+  if (!FSurface || !FBackground || Width <= 0 || Height <= 0) return;
   {
-    Gdiplus::Graphics g(FSurface.get());
-    g.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
-    g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+    Gdiplus::Graphics g(FBackground.get());
+    SetupGraphics(g);
     PaintBackground(g);
-    for (int32_t i = 0; i < FMenuItem.Count(); ++i)
-      if (FMenuItem.Items(i).Visible) PaintItem(g, i);
   }
-  CopySurfaceToCanvas();
-  UpdateLevelWindow();
+  PaintBand(0, Height, true);
 }
 
-void TSkinPopupLevel::CopySurfaceToCanvas() {
+void TSkinPopupLevel::RepaintItems(std::initializer_list<int32_t> AItems) {
+  if (!Visible || !FSurface) return;
+  bool painted = false;
+  for (int32_t i : AItems) {
+    if (i < 0 || i >= FMenuItem.Count() || !FMenuItem.Items(i).Visible) continue;
+    const TRect r = GetItemRect(i);
+    PaintBand(r.Top - ItemOverhang, r.Bottom + ItemOverhang, false);
+    painted = true;
+  }
+  if (painted) UpdateLevelWindow();
+}
+
+void TSkinPopupLevel::PaintBand(int32_t ATop, int32_t ABottom, bool AUpdate) {
+  ATop = std::max(ATop, 0);
+  ABottom = std::min(ABottom, Height);
+  if (!FSurface || !FBackground || ABottom <= ATop || Width <= 0) return;
+  // The background under the band, then every item reaching into it, in
+  // index order as a full paint draws them, clipped to the band and to the
+  // rows' view.
+  std::vector<uint32_t> rows(static_cast<size_t>(Width) * static_cast<size_t>(ABottom - ATop));
+  ForRows(*FBackground, 0, ATop, Width, ABottom, Gdiplus::ImageLockModeRead, [&](int32_t y, const uint32_t* p) {
+    std::memcpy(&rows[static_cast<size_t>(y - ATop) * static_cast<size_t>(Width)], p, static_cast<size_t>(Width) * 4);
+  });
+  ForRows(*FSurface, 0, ATop, Width, ABottom, Gdiplus::ImageLockModeWrite, [&](int32_t y, uint32_t* p) {
+    std::memcpy(p, &rows[static_cast<size_t>(y - ATop) * static_cast<size_t>(Width)], static_cast<size_t>(Width) * 4);
+  });
+  const int32_t clipTop = std::max(ATop, ViewTop()), clipBottom = std::min(ABottom, ViewBottom());
+  std::vector<TRect> opaque;
+  if (clipBottom > clipTop) {
+    Gdiplus::Graphics g(FSurface.get());
+    SetupGraphics(g);
+    g.SetClip(Gdiplus::Rect(0, clipTop, Width, clipBottom - clipTop));
+    const TPopupRowIndex::TRange range =
+        FRowIndex.RowsWithin(clipTop + FScrollTop - ItemOverhang, clipBottom + FScrollTop + ItemOverhang);
+    for (int32_t i = range.First; i < range.Last; ++i)
+      if (FMenuItem.Items(i).Visible) PaintItem(g, i, opaque);
+  }
+  FillTransparentPixels(opaque, clipTop, clipBottom);
+  CopySurfaceToCanvas(ATop, ABottom);
+  if (AUpdate) UpdateLevelWindow();
+}
+
+void TSkinPopupLevel::FillTransparentPixels(const std::vector<TRect>& ARects, int32_t ATop, int32_t ABottom) {
+  for (const TRect& r : ARects) {
+    const int32_t left = std::max(r.Left, 0), right = std::min(r.Right, Width);
+    ForRows(*FSurface, left, std::max(r.Top, ATop), right - left, std::min(r.Bottom, ABottom),
+            Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite, [&](int32_t, uint32_t* p) {
+              for (int32_t x = 0; x < right - left; ++x)
+                if ((p[x] >> 24) == 0) p[x] = OpaqueItemGrey;
+            });
+  }
+}
+
+void TSkinPopupLevel::CopySurfaceToCanvas(int32_t ATop, int32_t ABottom) {
   if (!FCanvas.Bits()) return;
-  Gdiplus::BitmapData data{};
-  Gdiplus::Rect all(0, 0, Width, Height);
-  if (FSurface->LockBits(&all, Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB, &data) != Gdiplus::Ok) return;
-  for (int32_t y = 0; y < Height; ++y)
-    std::memcpy(FCanvas.PixelAddress(0, y),
-                static_cast<const uint8_t*>(data.Scan0) + static_cast<ptrdiff_t>(y) * data.Stride,
-                static_cast<size_t>(Width) * 4);
-  FSurface->UnlockBits(&data);
+  ForRows(*FSurface, 0, ATop, Width, ABottom, Gdiplus::ImageLockModeRead, [&](int32_t y, const uint32_t* p) {
+    std::memcpy(FCanvas.PixelAddress(0, y), p, static_cast<size_t>(Width) * 4);
+  });
 }
 
 void TSkinPopupLevel::PaintBackground(Gdiplus::Graphics& G) {
@@ -182,7 +267,7 @@ void TSkinPopupLevel::PaintBuiltInBody(Gdiplus::Graphics& G) {
   G.FillPath(&brush, &path);
 }
 
-void TSkinPopupLevel::PaintItem(Gdiplus::Graphics& G, int32_t I) {
+void TSkinPopupLevel::PaintItem(Gdiplus::Graphics& G, int32_t I, std::vector<TRect>& AOpaque) {
   TRect r = GetItemRect(I);
   if (r.Bottom <= r.Top) return;
   TMenuItem& item = FMenuItem.Items(I);
@@ -230,6 +315,10 @@ void TSkinPopupLevel::PaintItem(Gdiplus::Graphics& G, int32_t I) {
     }
     return;
   }
+
+  // Drawn fully, the built-in item has no transparent pixel left: where the
+  // background alpha leaves holes, they become the opaque item grey.
+  if (!skin && Opacity == 3) AOpaque.push_back(r);
 
   const BYTE textAlpha = ScaledAlpha(254, Opacity);
   const BYTE grey = !item.Enabled ? 150 : hot ? 240 : 0;

@@ -1,5 +1,7 @@
 #include "ui/Edit.h"
 
+#include <algorithm>
+
 #include "ui/Colors.h"
 
 namespace qelvane {
@@ -16,12 +18,17 @@ void TCustomEdit::CreateParams(TCreateParams& Params) {
   Params.Caption = FText;
   Params.Style |= EditStyle();
   if (FReadOnly) Params.Style |= ES_READONLY;
+  if (FPasswordChar) Params.Style |= ES_PASSWORD;
+  if (FCharCase == ecUpperCase) Params.Style |= ES_UPPERCASE;
+  if (FCharCase == ecLowerCase) Params.Style |= ES_LOWERCASE;
   if (FBorder) Params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TCustomEdit::CreateHandle() {
   TWinControl::CreateHandle();
   SendMessageW(FHandle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
+  SendMessageW(FHandle, EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+  if (FPasswordChar) SendMessageW(FHandle, EM_SETPASSWORDCHAR, FPasswordChar, 0);
 }
 
 std::wstring TCustomEdit::Text() const {
@@ -48,6 +55,35 @@ void TCustomEdit::SetBorderStyleSingle(bool Value) {
 void TCustomEdit::SetReadOnly(bool Value) {
   FReadOnly = Value;
   if (FHandle) SendMessageW(FHandle, EM_SETREADONLY, Value, 0);
+}
+
+void TCustomEdit::SetMaxLength(int32_t Value) {
+  FMaxLength = std::max(Value, 0);
+  if (FHandle) SendMessageW(FHandle, EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+}
+
+void TCustomEdit::SetPasswordChar(wchar_t Value) {
+  if (Value == FPasswordChar) return;
+  FPasswordChar = Value;
+  if (!FHandle) return;
+  SendMessageW(FHandle, EM_SETPASSWORDCHAR, Value, 0);
+  InvalidateRect(FHandle, nullptr, TRUE);
+}
+
+void TCustomEdit::SetCharCase(TEditCharCase Value) {
+  if (Value == FCharCase) return;
+  FCharCase = Value;
+  if (!FHandle) return;
+  // The case style is read when the window is made; its text is set again
+  // through it, so it takes the case too.
+  FText = Text();
+  RecreateWnd();
+}
+
+void TCustomEdit::WndProc(TMessage& m) {
+  TWinControl::WndProc(m);
+  if (m.Msg == WM_SETFOCUS && AutoSelect && GetKeyState(VK_LBUTTON) >= 0 && FHandle)
+    SendMessageW(FHandle, EM_SETSEL, 0, -1);
 }
 
 void TCustomEdit::Command(WORD ANotifyCode) {

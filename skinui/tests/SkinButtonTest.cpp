@@ -212,3 +212,44 @@ TEST_F(SkinButtonTest, EnterClicksTheFocusedButtonAndAnAcceleratorOnlyAfterAlt) 
   post(WM_SYSCHAR, L'O');
   EXPECT_EQ(Clicks, 2) << "the click used up the Alt";
 }
+
+TEST_F(SkinButtonTest, ADoubleClickIsOneClickAndOneDblClick) {
+  ShowAndPaint();
+  int dblClicks = 0;
+  Button->OnDblClick = [&](TObject*) { ++dblClicks; };
+  POINT centre{Button->Width() / 2, Button->Height() / 2};
+  ClientToScreen(Button->Handle(), &centre);
+  SetCursorPos(centre.x, centre.y);
+  Pump();
+  const UINT down = WM_LBUTTONDOWN, up = WM_LBUTTONUP, dbl = WM_LBUTTONDBLCLK;
+  struct TCase {
+    const char* Name;
+    std::vector<UINT> Messages;
+    int Clicks, DblClicks;
+  };
+  const TCase cases[] = {
+      {"a click", {down, up}, 1, 0},
+      {"a double-click", {down, up, dbl, up}, 1, 1},
+      {"two double-clicks", {down, up, dbl, up, down, up, dbl, up}, 2, 2},
+      {"a double-click, then a click", {down, up, dbl, up, down, up}, 2, 1},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Clicks = dblClicks = 0;
+    for (UINT m : c.Messages) {
+      PostMessageW(Button->Handle(), m, m == up ? 0 : MK_LBUTTON,
+                   MAKELPARAM(Button->Width() / 2, Button->Height() / 2));
+      Pump();
+    }
+    EXPECT_EQ(Clicks, c.Clicks);
+    EXPECT_EQ(dblClicks, c.DblClicks);
+    EXPECT_FALSE(Button->IsMouseDown());
+  }
+  // Enter still clicks after a double-click.
+  Clicks = 0;
+  Button->SetFocus();
+  Pump();
+  PostMessageW(Button->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+  Pump();
+  EXPECT_EQ(Clicks, 1);
+}

@@ -4,8 +4,10 @@
 // a resize never shows the default colour, and the hint window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
+#include "core/gfx/TextLayout.h"
 #include "drawing/DrawingErrors.h"
 #include "drawing/GdiBitmap.h"
 #include "skinui/HintWindow.h"
@@ -202,6 +204,55 @@ TEST_F(SkinControlTest, AHintWindowAppearsAfterTheHintIntervalAndGoesOnLeave) {
   EXPECT_FALSE(element.IsInRegion(500, 500));
   EXPECT_EQ(VisibleHintWindow(), nullptr);
   SetGDIHintWindowFactory(nullptr);
+}
+
+TEST_F(SkinControlTest, EveryLineOfAWrappedHintShowsInsideItsBorder) {
+  // Texts of words that wrap into more lines than "one per started 240
+  // pixels" counts: three words of ~150 pixels make a ~480-pixel text, two
+  // lines by that count, three as the window wraps them.
+  TGDIHintWindow hint(nullptr);
+  const auto word = [&](wchar_t c) {
+    std::wstring w;
+    while (hint.TextExtent(w).cx < 150)
+      w += c;
+    return w;
+  };
+  struct TCase {
+    const char* Name;
+    std::wstring Text;
+    int Lines;
+  };
+  const TCase cases[] = {
+      {"one short line", L"hint", 1},
+      {"three wrapped lines", word(L'W') + L" " + word(L'M') + L" " + word(L'W'), 3},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const SIZE extent = hint.TextExtent(c.Text);
+    hint.ActivateHint(HintRect(100, 100, extent.cx + 10, extent.cy), c.Text);
+    UpdateWindow(hint.Handle());
+    Pump();
+    // Rows of the client area holding ink, grouped into text lines; the
+    // last ends before the bottom border.
+    RECT client;
+    GetClientRect(hint.Handle(), &client);
+    HDC dc = GetDC(hint.Handle());
+    int lines = 0, lastInk = -1;
+    bool inLine = false;
+    for (int y = 0; y < client.bottom; ++y) {
+      bool ink = false;
+      for (int x = 0; x < client.right && !ink; ++x)
+        ink = (GetPixel(dc, x, y) & 0xFF) < 0x80;
+      if (ink && !inLine) ++lines;
+      if (ink) lastInk = y;
+      inLine = ink;
+    }
+    ReleaseDC(hint.Handle(), dc);
+    EXPECT_EQ(lines, c.Lines);
+    EXPECT_LT(lastInk, client.bottom - 1);
+    EXPECT_EQ(hint.Width(), std::min<int32_t>(extent.cx + 10, 240));
+    hint.ReleaseHandle();
+  }
 }
 
 TEST_F(SkinControlTest, AFailingHintFrameIsLoggedAsNCPaint) {

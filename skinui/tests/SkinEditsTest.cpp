@@ -133,6 +133,19 @@ TEST_F(SkinEditsTest, EachControlsBorderShowsTheParentOrTheHoverRingThenItsFrame
 
     MoveTo(*Form, 300, 230);
     EXPECT_TRUE(RingIs(TScreenShot(*c.Control), 0, Parent(*c.Control)));
+
+    // The focus ring: unlike the normal frames, and gone with the focus.
+    c.Control->SetFocus();
+    Pump();
+    TScreenShot focused(*c.Control);
+    EXPECT_TRUE(RingIs(focused, 0, Parent(*c.Control)));
+    EXPECT_TRUE(RingIs(focused, 1, Solid(SkinEditFocusFrameColor)));
+    EXPECT_TRUE(RingIs(focused, 2, Solid(SkinEditFocusInnerColor)));
+    EXPECT_TRUE(RingIs(focused, 3, Solid(c.Control->Color())));
+    SetFocus(Form->Handle());
+    Pump();
+    EXPECT_TRUE(RingIs(TScreenShot(*c.Control), 1, Solid(SkinEditInsideFrameColor)));
+    EXPECT_TRUE(RingIs(TScreenShot(*c.Control), 2, Solid(c.Control->Color())));
   }
 }
 
@@ -256,5 +269,132 @@ TEST_F(SkinEditsTest, ASkinChangeGivesEveryMemberTheSkinFont) {
   for (TControl* c : std::initializer_list<TControl*>{&edit, &memo, &hotKey}) {
     EXPECT_EQ(c->Font().Name(), skinFont) << std::string(c->ClassName().begin(), c->ClassName().end());
     EXPECT_EQ(c->Font().Size(), SkinMng().SkinFont().Size);
+  }
+}
+
+namespace {
+// A control that takes Enter as a dialog key, as a default button does.
+class TDefaultTaker : public TSkinFlatMemo {
+public:
+  using TSkinFlatMemo::TSkinFlatMemo;
+  bool CMDialogKey(WORD Key, TShiftState) override { return Key == VK_RETURN && ++Taken > 0; }
+  int Taken = 0;
+};
+
+void PostKey(TWinControl& AControl, WORD AKey) {
+  PostMessageW(AControl.Handle(), WM_KEYDOWN, AKey, (MapVirtualKeyW(AKey, MAPVK_VK_TO_VSC) << 16) | 1);
+  PostMessageW(AControl.Handle(), WM_KEYUP, AKey, (MapVirtualKeyW(AKey, MAPVK_VK_TO_VSC) << 16) | 0xC0000001);
+  Pump();
+}
+} // namespace
+
+TEST_F(SkinEditsTest, EnterBreaksTheMemosLineOnlyWithWantReturnsAndGoesToTheFormOtherwise) {
+  auto& memo = Child<TSkinFlatMemo>(20, 60, 160, 80);
+  auto& taker = Child<TDefaultTaker>(200, 60, 60, 40);
+  taker.SetVisible(false); // offered dialog keys only while visible
+  Show();
+  struct TCase {
+    const char* Name;
+    bool WantReturns, Default;
+    std::wstring Text;
+    int Taken;
+  };
+  const TCase cases[] = {
+      {"WantReturns: a line break", true, true, L"ab\r\n", 0},
+      {"no WantReturns: the default control takes it", false, true, L"ab", 1},
+      {"no WantReturns and no default control: still no line break", false, false, L"ab", 0},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    memo.WantReturns = c.WantReturns;
+    taker.SetVisible(c.Default);
+    taker.Taken = 0;
+    memo.SetText(L"ab");
+    memo.SetFocus();
+    SendMessageW(memo.Handle(), EM_SETSEL, 2, 2);
+    PostKey(memo, VK_RETURN);
+    EXPECT_EQ(memo.Text(), c.Text);
+    EXPECT_EQ(taker.Taken, c.Taken);
+  }
+}
+
+TEST_F(SkinEditsTest, TheReadOnlyLookRefusesInputMethodText) {
+  auto& edit = Child<TSkinEdit>(20, 20, 160, 26);
+  Show();
+  struct TCase {
+    const char* Name;
+    UINT Msg;
+    WPARAM WParam;
+    LPARAM LParam;
+  };
+  const TCase cases[] = {
+      {"a character", WM_CHAR, L'x', 0},
+      {"an IME character", WM_IME_CHAR, L'中', 0},
+      {"an IME result string", WM_IME_COMPOSITION, L'中', GCS_RESULTSTR},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    edit.SetText(L"abc");
+    SendMessageW(edit.Handle(), EM_SETSEL, 3, 3);
+    edit.BkgndReadOnly = true;
+    PostMessageW(edit.Handle(), c.Msg, c.WParam, c.LParam);
+    Pump();
+    EXPECT_EQ(edit.Text(), L"abc");
+    edit.BkgndReadOnly = false;
+  }
+  // Writable, an IME character types as any character does.
+  PostMessageW(edit.Handle(), WM_IME_CHAR, L'中', 0);
+  Pump();
+  EXPECT_EQ(edit.Text(), L"abc中");
+}
+
+TEST_F(SkinEditsTest, APasswordFieldLimitsMasksAndCasesItsTextAndSelectsItOnTab) {
+  auto& other = Child<TSkinEdit>(20, 60, 160, 26);
+  auto& edit = Child<TSkinEdit>(20, 20, 160, 26);
+  edit.SetMaxLength(6);
+  edit.SetPasswordChar(L'*');
+  edit.SetCharCase(ecUpperCase);
+  edit.AutoSelect = true;
+  Show();
+  EXPECT_EQ(SendMessageW(edit.Handle(), EM_GETPASSWORDCHAR, 0, 0), L'*');
+  EXPECT_EQ(SendMessageW(edit.Handle(), EM_GETLIMITTEXT, 0, 0), 6);
+  edit.SetFocus();
+  for (wchar_t ch : std::wstring(L"secret!!"))
+    PostMessageW(edit.Handle(), WM_CHAR, ch, 0);
+  Pump();
+  EXPECT_EQ(edit.Text(), L"SECRET") << "upper case, at most six";
+
+  // Changing the settings on a live window: lower case keeps the text and
+  // cases it, no limit lets more in, no password char shows the text.
+  edit.SetCharCase(ecLowerCase);
+  EXPECT_EQ(edit.Text(), L"secret");
+  EXPECT_EQ(SendMessageW(edit.Handle(), EM_GETPASSWORDCHAR, 0, 0), L'*') << "kept by the new window";
+  edit.SetMaxLength(0);
+  edit.SetPasswordChar(0);
+  EXPECT_EQ(SendMessageW(edit.Handle(), EM_GETPASSWORDCHAR, 0, 0), 0);
+  SendMessageW(edit.Handle(), EM_SETSEL, 6, 6);
+  PostMessageW(edit.Handle(), WM_CHAR, L'X', 0);
+  Pump();
+  EXPECT_EQ(edit.Text(), L"secretx");
+
+  // Focus from the keyboard selects everything; a mouse press keeps the caret.
+  struct TCase {
+    const char* Name;
+    bool AutoSelect;
+    DWORD Start, End;
+  };
+  const TCase cases[] = {{"AutoSelect", true, 0, 7}, {"without AutoSelect", false, 2, 2}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    edit.AutoSelect = c.AutoSelect;
+    other.SetFocus();
+    SendMessageW(edit.Handle(), EM_SETSEL, 2, 2);
+    Pump();
+    PostKey(other, VK_TAB);
+    ASSERT_EQ(GetFocus(), edit.Handle());
+    DWORD start = 99, end = 99;
+    SendMessageW(edit.Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, c.Start);
+    EXPECT_EQ(end, c.End);
   }
 }

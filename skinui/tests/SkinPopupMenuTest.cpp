@@ -355,3 +355,129 @@ TEST_F(SkinPopupMenuTest, RootLevelFlipsAtTheWorkAreaEdgesAndItsTailFollows) {
   ASSERT_TRUE(Shown(Sub()));
   EXPECT_LT(Sub()->Left, root.Left);
 }
+
+TEST_F(SkinPopupMenuTest, ALaterItemFontStyleShowsAtTheNextPopup) {
+  TBuiltInLook look;
+  Open(200, 150);
+  const int32_t regular = Root().Width;
+  Menu->CloseMenu();
+  Menu->ItemFontStyle = Gdiplus::FontStyleBold;
+  Open(200, 150);
+  EXPECT_GT(Root().Width, regular) << "bold captions measure wider";
+  Menu->CloseMenu();
+  Menu->ItemFontStyle = Gdiplus::FontStyleRegular;
+  Open(200, 150);
+  EXPECT_EQ(Root().Width, regular);
+}
+
+TEST_F(SkinPopupMenuTest, BuiltInItemsHaveNoTransparentPixelsWhateverTheBackgroundAlpha) {
+  TBuiltInLook look;
+  struct Case {
+    int32_t Alpha;
+    uint32_t ItemAlpha; // of a pixel of an item's empty left part
+  };
+  const Case cases[] = {{0, 0xFF}, {1, 0x01}, {245, 0xF5}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Alpha);
+    Menu->BackgroundAlpha = c.Alpha;
+    Open(200, 150);
+    const TRect r = Root().GetItemRect(iOpen);
+    EXPECT_EQ(Pixel(Root(), r.Left + 1, r.Top + 1) >> 24, c.ItemAlpha);
+    // The hot item keeps its gradient, and the one it leaves is filled again.
+    MoveOver(Root(), iOpen);
+    MoveOver(Root(), iWrap);
+    EXPECT_EQ(Pixel(Root(), r.Left + 1, r.Top + 1) >> 24, c.ItemAlpha);
+    const TRect hot = Root().GetItemRect(iWrap);
+    EXPECT_EQ(Pixel(Root(), hot.Left + 1, hot.Top + 1) >> 24, 0xFFu);
+    Menu->CloseMenu();
+  }
+}
+
+TEST_F(SkinPopupMenuTest, AnItemWithSubItemsShowsTheArrowInBothLooks) {
+  for (bool builtIn : {false, true}) {
+    SCOPED_TRACE(builtIn ? "built-in look" : "skin look");
+    TBuiltInLook look(builtIn);
+    Open(200, 150);
+    TSkinPopupLevel& root = Root();
+    // The arrow's place: the same columns of an item without sub-items show
+    // the plain item there.
+    const int32_t left = builtIn ? root.GetItemRect(iMore).Right - Menu->ItemRightMargin
+                                 : root.Width - SkinMng().PopupMenuSkin().MenuArrowBitmapDrawRightMargin;
+    const TRect more = root.GetItemRect(iMore), open = root.GetItemRect(iOpen);
+    int differing = 0;
+    for (int32_t y = 0; y < more.Bottom - more.Top; ++y)
+      for (int32_t x = left; x < left + 10; ++x)
+        differing += Pixel(root, x, more.Top + y) != Pixel(root, x, open.Top + y);
+    EXPECT_GT(differing, 12);
+    Menu->CloseMenu();
+  }
+}
+
+TEST_F(SkinPopupMenuTest, AHoverChangeRepaintsTheTwoItemsAsAFullPaintWould) {
+  for (bool builtIn : {false, true}) {
+    SCOPED_TRACE(builtIn ? "built-in look" : "skin look");
+    TBuiltInLook look(builtIn);
+    Open(200, 150);
+    TSkinPopupLevel& root = Root();
+    MoveOver(root, iOpen);
+    MoveOver(root, iWrap);
+    std::vector<uint32_t> partial;
+    for (int32_t y = 0; y < root.Height; ++y)
+      for (int32_t x = 0; x < root.Width; ++x)
+        partial.push_back(Pixel(root, x, y));
+    root.PaintAll();
+    int differing = 0;
+    for (int32_t y = 0; y < root.Height; ++y)
+      for (int32_t x = 0; x < root.Width; ++x)
+        differing += partial[static_cast<size_t>(y * root.Width + x)] != Pixel(root, x, y);
+    EXPECT_EQ(differing, 0);
+    Menu->CloseMenu();
+  }
+}
+
+TEST_F(SkinPopupMenuTest, AMenuTallerThanTheWorkAreaFitsItAndScrollsWithTheWheel) {
+  TSkinPopupMenu& tall = TComponent::Create<TSkinPopupMenu>(*Form);
+  for (int i = 0; i < 5000; ++i)
+    tall.Items().Add(L"项目 " + std::to_wstring(i));
+  HMONITOR monitor = MonitorFromPoint(POINT{200, 150}, MONITOR_DEFAULTTONEAREST);
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetMonitorInfoW(monitor, &info));
+  tall.Popup(200, 150);
+  WaitMs(150);
+  TSkinPopupLevel& level = *tall.RootLevel();
+  ASSERT_TRUE(Shown(&level));
+  EXPECT_GE(level.Top, info.rcWork.top);
+  EXPECT_LE(level.Top + level.Height, info.rcWork.bottom);
+  EXPECT_EQ(level.Height, info.rcWork.bottom - info.rcWork.top);
+  EXPECT_GT(level.ScrollMax(), 5000 * 22 - level.Height - 50);
+
+  const TRect first = level.GetItemRect(0);
+  const int32_t x = (first.Left + first.Right) / 2, y = (first.Top + first.Bottom) / 2;
+  EXPECT_EQ(level.ItemAtPoint(x, y), 0);
+  // One notch down moves three rows; a long way down stops at the end.
+  SendMessageW(level.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  EXPECT_EQ(level.ScrollTop(), 3 * 22);
+  EXPECT_EQ(level.ItemAtPoint(x, y), 3);
+  EXPECT_EQ(level.GetItemRect(3).Top, first.Top);
+  for (int i = 0; i < 3000; ++i)
+    SendMessageW(level.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  EXPECT_EQ(level.ScrollTop(), level.ScrollMax());
+  const TRect last = level.GetItemRect(4999);
+  EXPECT_LE(last.Bottom, level.Height);
+  EXPECT_EQ(level.ItemAtPoint(x, (last.Top + last.Bottom) / 2), 4999);
+  // Rows scrolled under the top padding are not hit.
+  EXPECT_EQ(level.ItemAtPoint(x, first.Top - 1), -1);
+  // The hot row follows the pointer over the scrolled rows; a hover change
+  // draws the two items and their neighbours, not the whole level.
+  int drawn = 0;
+  tall.OnDrawMenuItem = [&](TSkinPopupLevel&, TMenuItem&, bool&, const TRect&, Gdiplus::Graphics&) { ++drawn; };
+  MoveOver(level, 4990);
+  EXPECT_EQ(level.HotIndex, 4990);
+  drawn = 0;
+  MoveOver(level, 4985);
+  EXPECT_EQ(level.HotIndex, 4985);
+  EXPECT_GE(drawn, 2);
+  EXPECT_LE(drawn, 6);
+  tall.CloseMenu();
+}

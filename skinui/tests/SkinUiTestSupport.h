@@ -24,23 +24,28 @@ inline uint32_t PatternAt(int x, int y) {
   return 0xFF000000u | (static_cast<uint32_t>(x * 3 % 256) << 16) | ((y * 5 % 256) << 8) | 0x40;
 }
 
-// A borderless form whose composed image is PatternAt.
+// A borderless form whose composed image is PatternAt, at a screen position
+// and size of the test's choosing.
 class TPatternForm : public TForm, public ISkinFormBuffer {
 public:
-  explicit TPatternForm(TComponent* AOwner) : TForm(AOwner) {
+  explicit TPatternForm(TComponent* AOwner, int32_t ALeft = 50, int32_t ATop = 50, int32_t AWidth = 320,
+                        int32_t AHeight = 240)
+      : TForm(AOwner) {
     SetBorderStyle(bsNone);
-    SetBounds(50, 50, 320, 240);
-    FBuffer.SetSize(320, 240);
+    SetBounds(ALeft, ATop, AWidth, AHeight);
+    FBuffer.SetSize(AWidth, AHeight);
     const TPixelView v = FBuffer.Pixels();
-    for (int y = 0; y < 240; ++y)
-      for (int x = 0; x < 320; ++x)
+    for (int y = 0; y < AHeight; ++y)
+      for (int x = 0; x < AWidth; ++x)
         v.At(x, y) = PatternAt(x, y);
   }
   const TGdiBitmap& FormBufferBitmap() const override { return FBuffer; }
   const TGdiBitmap* BackgroundBufferBitmap() const override { return nullptr; }
 
 protected:
-  void Paint() override { BitBlt(Canvas().Handle(), 0, 0, 320, 240, FBuffer.DC(), 0, 0, SRCCOPY); }
+  void Paint() override {
+    BitBlt(Canvas().Handle(), 0, 0, FBuffer.Width(), FBuffer.Height(), FBuffer.DC(), 0, 0, SRCCOPY);
+  }
   void WndProc(TMessage& m) override {
     if (m.Msg == WM_ERASEBKGND) {
       m.Result = 1;
