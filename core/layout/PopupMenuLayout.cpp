@@ -75,7 +75,11 @@ TPopupPosition PlacePopupLevel(const TPopupMenuMetrics& M, int32_t X, int32_t Y,
   if (X + ASize.Width < AAreaRight) {
     // To the right: a submenu overlaps its parent's right edge (the parent's
     // shadow room and corner), so its items line up beside the hot row.
-    if (!ARoot) p.Left -= M.TailSize / 2 + M.CornerSize / 2 + 3;
+    if (!ARoot) {
+      int32_t overlap = M.TailSize / 2 + M.CornerSize / 2 + 3;
+      if (M.SkinLook && M.ArrowRightRoom >= 0) overlap = std::min(overlap, M.ArrowRightRoom);
+      p.Left -= overlap;
+    }
     if (!below) {
       p.Placement = ppRightAbove;
       p.Top = p.Top + 6 - ASize.Height;

@@ -25,6 +25,10 @@ struct TPopupMenuMetrics {
   int32_t MenuOtherWidth = 74;
   int32_t MenuItemsDrawTopMargin = 8;
   int32_t MenuCutlingHeight = 3;
+  // Skin look: the columns right of a level's sub-menu arrow (the arrow's
+  // right margin less its width); a submenu overlaps its parent no further,
+  // so the arrow shows beside the open submenu. -1: no limit.
+  int32_t ArrowRightRoom = -1;
 };
 
 // One sub-item as the layout sees it.

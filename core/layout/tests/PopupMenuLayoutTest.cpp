@@ -103,6 +103,14 @@ TEST(PopupMenuLayout, LevelsFlipLeftAndUpAtTheWorkAreaEdges) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(PlacePopupLevel({}, c.X, c.Y, size, c.Root, 120, 1024, 768), c.Expected) << c.Name;
+  // The skin look's submenu stops short of its parent's arrow: with the arrow
+  // 8 wide, 20 from the right edge, 12 columns are left to overlap.
+  TPopupMenuMetrics skin = Skin();
+  skin.ArrowRightRoom = 12;
+  EXPECT_EQ(PlacePopupLevel(skin, 300, 200, size, false, 120, 1024, 768),
+            (TPopupPosition{300 - 12, 201, ppRightBelow}));
+  skin.ArrowRightRoom = 40;
+  EXPECT_EQ(PlacePopupLevel(skin, 300, 200, size, false, 120, 1024, 768), (TPopupPosition{283, 201, ppRightBelow}));
 }
 
 TEST(PopupMenuLayout, RowIndexAgreesWithAWalkOverTheRows) {
