@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "drawing/ElementDefaults.h"
+#include "drawing/GdiImagePro.h"
 #include "skin/SkinMng.h"
 #include "ui/Timer.h"
 #include "winbase/Guard.h"
@@ -233,6 +234,7 @@ TPopupMenuMetrics TSkinPopupLevel::Metrics() const {
   m.MenuOtherWidth = s.MenuOtherWidth;
   m.MenuItemsDrawTopMargin = s.MenuItemsDrawTopMargin;
   m.MenuCutlingHeight = s.MenuCutlingHeight;
+  if (s.Customize) m.ArrowRightRoom = s.MenuArrowBitmapDrawRightMargin - ImageWidth(s.MenuArrowBitmap->Image());
   return m;
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchTiming.h"
 #include "drawing/GdiBitmap.h"
 #include "skin/SkinMng.h"
 #include "skinui/SkinFormBuffer.h"
@@ -24,22 +25,6 @@ using namespace qelvane;
 namespace {
 
 constexpr int kW = 300, kH = 400;
-
-double MedianMicros(int AIterations, const std::function<void(int)>& ACall) {
-  LARGE_INTEGER freq, a, b;
-  QueryPerformanceFrequency(&freq);
-  for (int i = 0; i < 10; ++i)
-    ACall(i);
-  std::vector<double> samples;
-  for (int i = 0; i < AIterations; ++i) {
-    QueryPerformanceCounter(&a);
-    ACall(i);
-    QueryPerformanceCounter(&b);
-    samples.push_back(static_cast<double>(b.QuadPart - a.QuadPart) * 1e6 / static_cast<double>(freq.QuadPart));
-  }
-  std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
-  return samples[samples.size() / 2];
-}
 
 class THostForm : public TForm, public ISkinFormBuffer {
 public:

@@ -229,7 +229,7 @@ TEST_F(SkinControlTest, EveryLineOfAWrappedHintShowsInsideItsBorder) {
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
     const SIZE extent = hint.TextExtent(c.Text);
-    hint.ActivateHint(HintRect(100, 100, extent.cx + 10, extent.cy), c.Text);
+    hint.ActivateHint(HintRect(100, 100, extent.cx, extent.cy), c.Text);
     UpdateWindow(hint.Handle());
     Pump();
     // Rows of the client area holding ink, grouped into text lines; the

@@ -3,7 +3,9 @@
 // and closing when the focus leaves the menu; both looks' pixels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "skin/SkinMng.h"
 #include "skin/SkinStartup.h"
@@ -47,6 +49,14 @@ void WaitMs(DWORD AMs) {
   const DWORD end = GetTickCount() + AMs;
   while (static_cast<int32_t>(end - GetTickCount()) > 0)
     Pump();
+}
+
+std::vector<uint32_t> AllPixels(const TSkinPopupLevel& L) {
+  std::vector<uint32_t> pixels;
+  for (int32_t y = 0; y < L.Height; ++y)
+    for (int32_t x = 0; x < L.Width; ++x)
+      pixels.push_back(Pixel(L, x, y));
+  return pixels;
 }
 
 bool Shown(const TSkinPopupLevel* L) {
@@ -409,6 +419,9 @@ TEST_F(SkinPopupMenuTest, AnItemWithSubItemsShowsTheArrowInBothLooks) {
       for (int32_t x = left; x < left + 10; ++x)
         differing += Pixel(root, x, more.Top + y) != Pixel(root, x, open.Top + y);
     EXPECT_GT(differing, 12);
+    // The open submenu lies beside the arrow, not over it.
+    OpenSubmenu();
+    EXPECT_GE(Sub()->Left, root.Left + left + 8);
     Menu->CloseMenu();
   }
 }
@@ -421,16 +434,11 @@ TEST_F(SkinPopupMenuTest, AHoverChangeRepaintsTheTwoItemsAsAFullPaintWould) {
     TSkinPopupLevel& root = Root();
     MoveOver(root, iOpen);
     MoveOver(root, iWrap);
-    std::vector<uint32_t> partial;
-    for (int32_t y = 0; y < root.Height; ++y)
-      for (int32_t x = 0; x < root.Width; ++x)
-        partial.push_back(Pixel(root, x, y));
+    const std::vector<uint32_t> partial = AllPixels(root);
     root.PaintAll();
-    int differing = 0;
-    for (int32_t y = 0; y < root.Height; ++y)
-      for (int32_t x = 0; x < root.Width; ++x)
-        differing += partial[static_cast<size_t>(y * root.Width + x)] != Pixel(root, x, y);
-    EXPECT_EQ(differing, 0);
+    const std::vector<uint32_t> full = AllPixels(root);
+    const auto differing = std::mismatch(partial.begin(), partial.end(), full.begin()).first - partial.begin();
+    EXPECT_EQ(differing, static_cast<ptrdiff_t>(full.size())) << "first differing pixel";
     Menu->CloseMenu();
   }
 }
@@ -455,14 +463,18 @@ TEST_F(SkinPopupMenuTest, AMenuTallerThanTheWorkAreaFitsItAndScrollsWithTheWheel
   const TRect first = level.GetItemRect(0);
   const int32_t x = (first.Left + first.Right) / 2, y = (first.Top + first.Bottom) / 2;
   EXPECT_EQ(level.ItemAtPoint(x, y), 0);
-  // One notch down moves three rows; a long way down stops at the end.
+  // One notch down moves three rows; the wheel stops at either end.
   SendMessageW(level.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
   EXPECT_EQ(level.ScrollTop(), 3 * 22);
   EXPECT_EQ(level.ItemAtPoint(x, y), 3);
   EXPECT_EQ(level.GetItemRect(3).Top, first.Top);
-  for (int i = 0; i < 3000; ++i)
-    SendMessageW(level.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
-  EXPECT_EQ(level.ScrollTop(), level.ScrollMax());
+  SendMessageW(level.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  EXPECT_EQ(level.ScrollTop(), 0);
+  SendMessageW(level.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  EXPECT_EQ(level.ScrollTop(), 0) << "stops at the first row";
+  level.SetScrollTop(level.ScrollMax() - 10);
+  SendMessageW(level.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  EXPECT_EQ(level.ScrollTop(), level.ScrollMax()) << "stops at the last row";
   const TRect last = level.GetItemRect(4999);
   EXPECT_LE(last.Bottom, level.Height);
   EXPECT_EQ(level.ItemAtPoint(x, (last.Top + last.Bottom) / 2), 4999);
