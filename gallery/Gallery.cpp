@@ -42,7 +42,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR ACmdLine, int) {
     return prompt;
   }
   if (cmd.find(L"--sheet 2") != std::wstring::npos) {
-    Application().CreateForm<TGallerySheet2Form>().Show();
+    TGallerySheet2Form& sheet = Application().CreateForm<TGallerySheet2Form>();
+    sheet.Show();
+    sheet.FocusEdit();
     Application().Run();
     Application().DestroyComponents();
     CoUninitialize();

@@ -91,9 +91,12 @@ TGallerySheet2Form::TGallerySheet2Form(TComponent* AOwner) : TDefaultSkinForm(AO
   key.SetModifiers(hkCtrl | hkAlt);
 }
 
+void TGallerySheet2Form::FocusEdit() {
+  if (FFocusEdit) FFocusEdit->SetFocus();
+}
+
 void TGallerySheet2Form::DoShow() {
   TDefaultSkinForm::DoShow();
-  if (FFocusEdit) FFocusEdit->SetFocus();
   // The hover look: the pointer rests on the second edit.
   if (FHoverEdit) {
     POINT p{FHoverEdit->Width() / 2, FHoverEdit->Height() / 2};

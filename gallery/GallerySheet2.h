@@ -12,6 +12,8 @@ class TGallerySheet2Form : public TDefaultSkinForm {
 public:
   explicit TGallerySheet2Form(TComponent* AOwner);
   std::wstring_view ClassName() const override { return L"TGallerySheet2Form"; }
+  // Gives the third edit the focus; the edit takes it only once the form shows.
+  void FocusEdit();
 
 protected:
   void DoShow() override;
