@@ -61,6 +61,13 @@ void TFormShadowFrame::SetParentForm(TCustomForm* Value) {
 void TFormShadowFrame::SetActive(bool Value) {
   if (Value == FActive) return;
   FActive = Value;
+  if (Value) {
+    // Every showing fades in from nothing: the picture the layered window
+    // still holds from an earlier showing is made invisible before the
+    // window is placed and shown again.
+    FShowAlpha = 0;
+    AdjustBlendMasks(true);
+  }
   UpdateShadowPosition();
   if (Value) {
     if (!FShowTimer) {
@@ -68,7 +75,6 @@ void TFormShadowFrame::SetActive(bool Value) {
       FShowTimer->SetInterval(200);
       FShowTimer->OnTimer = [this](TObject*) { ShowTimerTimer(); };
     }
-    FShowAlpha = 0;
     FShowTimer->SetEnabled(true);
   } else if (FShowTimer) {
     FShowTimer->SetEnabled(false);
@@ -166,6 +172,7 @@ void TFormShadowFrame::RebuildBlend() {
 void TFormShadowFrame::AdjustBlendMasks(bool) {
   if (FBlendBmp.Empty()) return;
   FBlendFunc.SourceConstantAlpha = static_cast<BYTE>(FShowAlpha & 0xFF);
+  FPushedAlpha = FBlendFunc.SourceConstantAlpha;
   SIZE size{FBlendBmp.Width(), FBlendBmp.Height()};
   POINT source{0, 0};
   UpdateLayeredWindow(Handle(), nullptr, nullptr, &size, FBlendBmp.DC(), &source, 0, &FBlendFunc, ULW_ALPHA);

@@ -37,6 +37,8 @@ public:
   // Pushes the current image to the screen with the current fade alpha.
   void AdjustBlendMasks(bool CalledFromInternal);
   int32_t ShowAlpha() const { return FShowAlpha; }
+  // The fade alpha last given to the layered window (-1: none yet).
+  int32_t PushedAlpha() const { return FPushedAlpha; }
   // The composed shadow (premultiplied ARGB), for tests.
   const TGdiBitmap& BlendBitmap() const { return FBlendBmp; }
   // One fade step (the timer's event).
@@ -63,6 +65,7 @@ private:
   TMargin FShadowDrawMargin{8, 8, 8, 8};
   TMargin FShadowSizeMargin;
   int32_t FShowAlpha = 0;
+  int32_t FPushedAlpha = -1;
   TTimer* FShowTimer = nullptr;
 };
 

@@ -219,7 +219,17 @@ void TBaseSkinForm::RedrawWindow(bool ARedraw, bool ARegion) {
       DrawWindow(*FBufferBitmapGraphics);
       FBufferBitmapGraphics.reset();
     }
-    BitBlt(Canvas().Handle(), 0, 0, cw, ch, FBufferBitmap.DC(), 0, 0, SRCCOPY);
+    if (Canvas().Painting()) {
+      BitBlt(Canvas().Handle(), 0, 0, cw, ch, FBufferBitmap.DC(), 0, 0, SRCCOPY);
+      return;
+    }
+    // Outside a paint the canvas is only a measuring context: the buffer goes
+    // to the window itself, and the windowless controls over it are drawn
+    // again (a hovered system button's own look).
+    TWindowDC dc(HandleIfAllocated());
+    if (!dc.Get()) return;
+    BitBlt(dc.Get(), 0, 0, cw, ch, FBufferBitmap.DC(), 0, 0, SRCCOPY);
+    PaintControls(dc.Get(), nullptr);
   });
 }
 
@@ -299,7 +309,7 @@ void TBaseSkinForm::DoShow() {
     }
     FShowTimer->SetEnabled(true);
   } else if (FEnabledShadow) {
-    SetEnabledShadow(true);
+    AttachShadow(true);
   }
 }
 
@@ -311,11 +321,15 @@ void TBaseSkinForm::ShowTimerTick() {
     SetAlphaBlend(FAlphaBeforeFade.first);
   }
   FShowTimer->SetEnabled(false);
-  if (FEnabledShadow) SetEnabledShadow(true);
+  if (FEnabledShadow) AttachShadow(true);
 }
 
 void TBaseSkinForm::SetEnabledShadow(bool Value) {
   FEnabledShadow = Value;
+  AttachShadow(Value);
+}
+
+void TBaseSkinForm::AttachShadow(bool Value) {
   if (Value) {
     if (!FShadowFrame || !FFormStyleItem) return;
     FShadowFrame->ShadowBottomBitmap = FFormStyleItem->ShadowBottomBitmap;
@@ -335,7 +349,9 @@ void TBaseSkinForm::SetEnabledShadow(bool Value) {
 
 void TBaseSkinForm::DoClose(TCloseAction& Action) {
   TForm::DoClose(Action);
-  if (Action == caHide || Action == caFree) SetEnabledShadow(false);
+  // The shadow goes with the form; whether the form wants one stays as the
+  // skin (or SetEnabledShadow) said, so the next show brings it back.
+  if (Action == caHide || Action == caFree) AttachShadow(false);
 }
 
 // --- Messages.

@@ -56,6 +56,8 @@ public:
   TSufferBackGroundItem* SufferBackGroundItem() const { return FSufferBackGroundItem; }
   TRect WindowRect() const { return {0, 0, Width(), Height()}; }
   TFormShadowFrame* ShadowFrame() const { return FShadowFrame; }
+  // Whether the form wants its shadow (the skin's setting at each load):
+  // attached while the form shows, detached when it closes.
   bool EnabledShadow() const { return FEnabledShadow; }
   void SetEnabledShadow(bool Value);
   bool IsFirstShowed() const { return FIsFirstShowed; }
@@ -138,6 +140,8 @@ protected:
 
 private:
   void ShowTimerTick();
+  // Attaches and activates the shadow frame (fading in), or detaches it.
+  void AttachShadow(bool Value);
   TGdiPlusLease FLease;
 };
 

@@ -28,12 +28,15 @@ void TSkinSystemButton::CMMouseLeave() {
 
 void TSkinSystemButton::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) {
   TFormDrawSkinCustomControl::MouseDown(Button, Shift, X, Y);
+  // Only the left button presses (and clicks) a system button.
+  if (Button != mbLeft) return;
   FMouseDown = true;
   RepaintSelfImage();
 }
 
 void TSkinSystemButton::MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) {
   TFormDrawSkinCustomControl::MouseUp(Button, Shift, X, Y);
+  if (Button != mbLeft) return;
   FMouseDown = false;
   RepaintSelfImage();
 }

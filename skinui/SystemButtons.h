@@ -16,6 +16,8 @@ public:
 
   bool Clicked() const { return FClicked; }
   void SetClicked(bool Value) { FClicked = Value; }
+  // Shows the pressed image: the left button is down on it.
+  bool Pressed() const { return FMouseDown; }
   IGPBitmap NormalBitmapNormal, NormalBitmapHover, NormalBitmapDown;
   IGPBitmap ClickedBitmapNormal, ClickedBitmapHover, ClickedBitmapDown;
 

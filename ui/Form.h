@@ -71,8 +71,9 @@ public:
 
   TWinControl* ActiveControl() const { return FTracker.ActiveControl(); }
   THostTracker& Tracker() { return FTracker; }
-  // Offers a key to every control (CMDialogKey); Tab moves the focus.
-  bool DialogKey(WORD Key, TShiftState Shift);
+  // Offers a key to every control (CMDialogKey); Tab moves the focus. A
+  // form may answer keys itself (a dialog's Enter and Escape).
+  virtual bool DialogKey(WORD Key, TShiftState Shift);
   bool DialogChar(wchar_t Char);
 
   TNotifyEvent OnCreate, OnShow, OnHide, OnDestroy;

@@ -21,6 +21,12 @@ void TImage::LoadFromBytes(std::span<const uint8_t> ABytes) {
   SetPicture(b);
 }
 
+void TImage::SetDisabledPicture(const IGPBitmap& Value) {
+  if (Value == FDisabledPicture) return;
+  FDisabledPicture = Value;
+  if (!EffectivelyEnabled()) Invalidate();
+}
+
 void TImage::SetStretch(bool Value) {
   if (Value == FStretch) return;
   FStretch = Value;
@@ -35,9 +41,11 @@ void TImage::SetTransparent(bool Value) {
 
 void TImage::Paint() {
   if (!FTransparent) Canvas().FillRect({0, 0, Width(), Height()}, Color());
-  if (!FPicture) return;
+  const bool greyed = FDisabledPicture && !EffectivelyEnabled();
+  const IGPBitmap& picture = greyed ? FDisabledPicture : FPicture;
+  if (!picture) return;
   Gdiplus::Graphics g(Canvas().Handle());
-  const int32_t w = FPicture->Width(), h = FPicture->Height();
+  const int32_t w = picture->Width(), h = picture->Height();
   Gdiplus::Rect dest(0, 0, w, h);
   if (FStretch) {
     dest = Gdiplus::Rect(0, 0, Width(), Height());
@@ -46,7 +54,20 @@ void TImage::Paint() {
   }
   g.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
   g.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
-  g.DrawImage(FPicture->Native(), dest, 0, 0, w, h, Gdiplus::UnitPixel);
+  if (!greyed) {
+    g.DrawImage(picture->Native(), dest, 0, 0, w, h, Gdiplus::UnitPixel);
+    return;
+  }
+  // Grey by luminance, at a little over half its opacity: the parent shows
+  // through, so the picture reads as washed out on any background.
+  Gdiplus::ColorMatrix washed = {{{0.299f, 0.299f, 0.299f, 0, 0},
+                                  {0.587f, 0.587f, 0.587f, 0, 0},
+                                  {0.114f, 0.114f, 0.114f, 0, 0},
+                                  {0, 0, 0, 0.55f, 0},
+                                  {0, 0, 0, 0, 1}}};
+  Gdiplus::ImageAttributes attributes;
+  attributes.SetColorMatrix(&washed);
+  g.DrawImage(picture->Native(), dest, 0, 0, w, h, Gdiplus::UnitPixel, &attributes);
 }
 
 } // namespace qelvane

@@ -29,6 +29,12 @@ public:
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool Value);
   bool Center = false;
+  // While disabled (itself or through a parent) the image shows this
+  // picture, washed out in grey, instead of its own: the disabled look of a
+  // picture button whose art has none. Null (the default): a disabled image
+  // looks as an enabled one.
+  const IGPBitmap& DisabledPicture() const { return FDisabledPicture; }
+  void SetDisabledPicture(const IGPBitmap& Value);
 
 protected:
   void Paint() override;
@@ -36,6 +42,7 @@ protected:
 private:
   TGdiPlusLease FLease;
   IGPBitmap FPicture;
+  IGPBitmap FDisabledPicture;
   bool FStretch = false;
   bool FTransparent = false;
 };

@@ -156,14 +156,62 @@ void TfrmBaseMsgBox::LoadHintIcon() {
 void TfrmBaseMsgBox::FitToContent() {
   const int32_t right = lblText->Left() + lblText->Width();
   if (right > Width() - 20) SetWidth(right + 20);
-  if (!FUsedBtnList.empty()) {
+  // Only a button the box shows takes room: a prompt that places its own
+  // buttons (or pictures) leaves the others hidden at 0/0.
+  const std::vector<TSkinButton*> shown = ShownButtons();
+  if (!shown.empty()) {
     // The label and the buttons lie on the same panel.
-    const int32_t buttonTop = FUsedBtnList.back()->Top();
+    const int32_t buttonTop = shown.back()->Top();
     const int32_t labelBottom = lblText->Top() + lblText->Height();
     if (buttonTop - 10 < labelBottom) SetHeight(lblText->Top() + Height() + lblText->Height() - buttonTop + 10);
   }
   Constraints.MinWidth = Constraints.MaxWidth = Width();
   Constraints.MinHeight = Constraints.MaxHeight = Height();
+}
+
+std::vector<TSkinButton*> TfrmBaseMsgBox::ShownButtons() const {
+  std::vector<TSkinButton*> shown;
+  for (TSkinButton* b : FUsedBtnList)
+    if (b->Visible()) shown.push_back(b);
+  return shown;
+}
+
+TControl* TfrmBaseMsgBox::DefaultButton() const {
+  const std::vector<TSkinButton*> shown = ShownButtons();
+  if (shown.empty()) return nullptr;
+  const auto index = static_cast<size_t>(FDefaultBtnIndex);
+  return index < shown.size() ? shown[index] : shown.front();
+}
+
+TControl* TfrmBaseMsgBox::CancelButton() const {
+  for (TSkinButton* b : ShownButtons())
+    if (b == btnCancel) return b;
+  return nullptr;
+}
+
+bool TfrmBaseMsgBox::DialogKey(WORD Key, TShiftState Shift) {
+  if (TDefaultSkinForm::DialogKey(Key, Shift)) return true;
+  if (Shift & (ssCtrl | ssAlt)) return false;
+  if (Key == VK_RETURN) {
+    TControl* button = nullptr;
+    for (TSkinButton* b : ShownButtons())
+      if (b->Focused()) button = b;
+    if (!button) button = DefaultButton();
+    if (!button) return false;
+    if (button->EffectivelyEnabled()) button->Click();
+    return true;
+  }
+  if (Key == VK_ESCAPE) {
+    if (TControl* cancel = CancelButton()) {
+      cancel->Click();
+    } else {
+      // As the window's close button: no result.
+      FReturnValue = 0;
+      Close();
+    }
+    return true;
+  }
+  return false;
 }
 
 void TfrmBaseMsgBox::btnPressClick(TObject* Sender) {

@@ -2,7 +2,9 @@
 // TfrmBaseMsgBox: the skinned message box the installer's prompts derive
 // from. A box type in the system message box's flag layout picks the buttons
 // (of seven) and the icon; the result is the pressed button's result code,
-// 0 when the box was closed another way.
+// 0 when the box was closed another way. Enter presses the default button
+// (the focused button when one has the focus), Escape answers as the cancel
+// button does, or as the close button when the box shows none.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -39,6 +41,7 @@ public:
   const std::vector<TSkinButton*>& UsedButtons() const { return FUsedBtnList; }
 
   void PrepareBox();
+  bool DialogKey(WORD Key, TShiftState Shift) override;
 
   TSkinPanel* pnlMain;
   TImage* imgHint;
@@ -51,6 +54,12 @@ protected:
   virtual void LoadHintIcon();
   virtual void FitToContent();
   virtual void btnPressClick(TObject* Sender);
+  // The buttons that Enter and Escape press (null: none). By default the
+  // box-type's default button among those shown, and the shown Cancel button.
+  virtual TControl* DefaultButton() const;
+  virtual TControl* CancelButton() const;
+  // The buttons of the box type that are shown, left to right.
+  std::vector<TSkinButton*> ShownButtons() const;
   void DoClose(TCloseAction& Action) override;
   void SetInUsed(bool Value) { FInUsed = Value; }
 

@@ -33,6 +33,9 @@ void WirePictureButtons(const std::vector<TImage*>& AButtons, const TPictureStat
       b->SetPicture(AState->Picture());
   };
   for (TImage* b : AButtons) {
+    // The art has no disabled picture: a disabled button shows its normal
+    // one greyed.
+    b->SetDisabledPicture(AStates.Nor->Picture());
     b->OnMouseEnter = [showAll, AStates](TObject*) { showAll(AStates.Hov); };
     b->OnMouseLeave = [showAll, AStates](TObject*) { showAll(AStates.Nor); };
     b->OnMouseDown = [showAll, AStates](TObject*, TMouseButton, TShiftState, int, int) { showAll(AStates.Down); };

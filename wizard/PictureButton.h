@@ -30,7 +30,7 @@ TPictureStates MakePictureStates(TComponent& AOwner, TWinControl* AParent, const
 
 // Wires the state pictures to every button of AButtons: entering, leaving or
 // pressing any of them shows the state on all of them (two buttons of the
-// wizard share one set).
+// wizard share one set). A disabled button shows the normal picture greyed.
 void WirePictureButtons(const std::vector<TImage*>& AButtons, const TPictureStates& AStates);
 // Shows the normal picture on a button.
 inline void ResetPictureButton(TImage& AButton, const TPictureStates& AStates) {

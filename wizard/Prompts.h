@@ -41,6 +41,9 @@ public:
 protected:
   void LayoutButtons() override {}
   void btnPressClick(TObject* Sender) override;
+  // Enter retries, Escape cancels: the two pictures.
+  TControl* DefaultButton() const override { return imgUnStall; }
+  TControl* CancelButton() const override { return imgCancel; }
 
 private:
   void imgUnStallClick(TObject* Sender);

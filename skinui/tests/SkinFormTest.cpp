@@ -1,7 +1,9 @@
 // The skinned form on real windows with the default skin: its buffer holds
 // background, buttons and caption; its own hit test; system buttons through
-// posted mouse input; the shadow follows, hides on minimise and gives the
-// window procedure back; a skin reload recomposes.
+// posted mouse input (the left button only); a redraw outside a paint
+// reaches the screen; the shadow follows, hides on minimise, gives the window
+// procedure back and fades in again after a hide and show; a skin reload
+// recomposes.
 #include <windows.h>
 
 #include <gdiplus.h>
@@ -117,6 +119,50 @@ TEST_F(SkinFormTest, SystemButtonsHoverAndMaximiseThroughPostedInput) {
   EXPECT_FALSE(max.Clicked());
 }
 
+TEST_F(SkinFormTest, OnlyTheLeftButtonPressesASystemButton) {
+  Application().SetMainForm(nullptr);
+  TSysCloseBtn& close = Form->CloseBtn();
+  const int x = close.Left() + 5, y = close.Top() + 5;
+  MoveTo(*Form, x, y);
+  struct {
+    UINT Down, Up;
+    WPARAM Keys;
+    bool Pressed;
+  } rows[] = {{WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, false},
+              {WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON, false},
+              {WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, true}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "message 0x" << std::hex << row.Down);
+    PostMouse(*Form, row.Down, x, y, row.Keys);
+    EXPECT_EQ(close.Pressed(), row.Pressed);
+    // Right and middle releases leave the form open; the left one closes it.
+    PostMouse(*Form, row.Up, x, y);
+    EXPECT_FALSE(close.Pressed());
+    EXPECT_EQ(Form->Visible(), !row.Pressed);
+  }
+}
+
+TEST_F(SkinFormTest, ARedrawOutsideAPaintReachesTheScreen) {
+  // Something else on the window, then a redraw that no paint message follows.
+  HWND h = Form->Handle();
+  {
+    HDC dc = GetDC(h);
+    RECT all{0, 0, Form->Width(), Form->Height()};
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(dc, &all, red);
+    DeleteObject(red);
+    ReleaseDC(h, dc);
+  }
+  Form->RedrawWindow(true, false);
+  TGdiBitmap screen(Form->Width(), Form->Height());
+  HDC dc = GetWindowDC(h);
+  BitBlt(screen.DC(), 0, 0, Form->Width(), Form->Height(), dc, 0, 0, SRCCOPY);
+  ReleaseDC(h, dc);
+  GdiFlush();
+  for (auto [x, y] : {std::pair{200, 150}, {20, 280}, {390, 200}, {10, 10}})
+    EXPECT_EQ(Rgb(screen, x, y), Rgb(Form->BufferBitmap(), x, y)) << x << "," << y;
+}
+
 TEST_F(SkinFormTest, TheCloseButtonClosesTheForm) {
   Application().SetMainForm(nullptr);
   TSysCloseBtn& close = Form->CloseBtn();
@@ -229,6 +275,40 @@ TEST_F(SkinFormTest, TheShadowHidesWhenMinimisedAndGivesTheWindowProcedureBack) 
   EXPECT_EQ(counting.Hooked, 1); // unhooked
   EXPECT_EQ(custom, 2);          // the procedure it replaced is back
   Form->WindowProc = original;
+}
+
+TEST_F(SkinFormTest, TheShadowComesBackFadingInWhenTheFormIsShownAgain) {
+  Application().SetMainForm(nullptr);
+  TFormShadowFrame* shadow = Form->ShadowFrame();
+  const auto settle = [] {
+    for (int i = 0; i < 6; ++i) {
+      Sleep(220);
+      Application().ProcessMessages();
+    }
+  };
+  settle();
+  ASSERT_EQ(shadow->ShowAlpha(), 255);
+  for (int showing = 2; showing <= 3; ++showing) {
+    SCOPED_TRACE(testing::Message() << "showing " << showing);
+    Form->Close(); // hides: the default close action
+    Pump();
+    EXPECT_FALSE(Form->Visible());
+    EXPECT_FALSE(IsWindowVisible(shadow->Handle()));
+    EXPECT_TRUE(Form->EnabledShadow()) << "the skin still wants a shadow";
+
+    Form->Show();
+    // Shown again at once, from nothing: never the full strength of the
+    // last showing.
+    EXPECT_TRUE(shadow->Active());
+    EXPECT_EQ(shadow->PushedAlpha(), 0);
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(shadow->Handle()));
+    EXPECT_LT(shadow->ShowAlpha(), 255);
+    settle();
+    EXPECT_EQ(shadow->ShowAlpha(), 255);
+    EXPECT_EQ(shadow->PushedAlpha(), 255);
+    EXPECT_TRUE(IsWindowVisible(shadow->Handle()));
+  }
 }
 
 namespace {
