@@ -54,7 +54,8 @@ std::wstring WriteInstalledFiles(const std::wstring& InstallDir, const std::vect
                                                        static_cast<int>(base.size()), TRUE) == CSTR_EQUAL)
       text += WideToAnsi(f.substr(base.size()), CP_UTF8) + "\r\n";
   const std::wstring path = InstalledFilesPath(base);
-  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueHandle file(
+      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) throw EOSError(GetLastError(), L"Cannot create file \"" + path + L"\"");
   try {
     WriteAll(file.get(), reinterpret_cast<const uint8_t*>(text.data()), text.size(), path);

@@ -17,10 +17,12 @@ std::string Narrow(const std::wstring& s) {
 
 TFolderFacts Machine() {
   TFolderFacts f;
-  f.ProtectedFolders = {L"C:\\Program Files", L"C:\\Program Files (x86)", L"C:\\Users\\me",
+  f.ProtectedFolders = {L"C:\\Program Files",        L"C:\\Program Files (x86)",         L"C:\\Users\\me",
                         L"C:\\Users\\me\\Documents", L"C:\\Users\\me\\AppData\\Roaming", L"C:\\ProgramData"};
   f.ProtectedTrees = {L"C:\\Windows"};
-  f.RootExists = [](const std::wstring& Root) { return Root == L"C:\\" || Root == L"D:\\" || Root.starts_with(L"\\\\"); };
+  f.RootExists = [](const std::wstring& Root) {
+    return Root == L"C:\\" || Root == L"D:\\" || Root.starts_with(L"\\\\");
+  };
   f.LongestEntry = 40;
   return f;
 }
@@ -88,9 +90,15 @@ TEST(InstallFolder, RemovalNeverWalksARootOrAProtectedFolder) {
     bool May;
   };
   const TCase cases[] = {
-      {L"C:\\Program Files (x86)\\Norventa\\", true}, {L"D:\\Games\\", true},   {L"D:\\", false},
-      {L"C:\\Users\\me\\Documents\\", false},         {L"C:\\Users\\", false},  {L"C:\\Windows\\Temp\\", false},
-      {L"Norventa\\", false},                         {L"C:\\a\\..\\", false}, {L"", false},
+      {L"C:\\Program Files (x86)\\Norventa\\", true},
+      {L"D:\\Games\\", true},
+      {L"D:\\", false},
+      {L"C:\\Users\\me\\Documents\\", false},
+      {L"C:\\Users\\", false},
+      {L"C:\\Windows\\Temp\\", false},
+      {L"Norventa\\", false},
+      {L"C:\\a\\..\\", false},
+      {L"", false},
   };
   for (const TCase& c : cases)
     EXPECT_EQ(MayRemoveBelow(c.Folder, facts), c.May) << Narrow(c.Folder);

@@ -1,0 +1,11 @@
+#pragma once
+// The wizard's prompt for an install folder it cannot use: the skinned
+// message box with an error icon and an OK button, saying why.
+#include <string>
+
+namespace qelvane {
+
+// Shows Reason with the folder the user gave; returns when it is answered.
+void ShowFolderRefusedDialog(const std::wstring& Folder, const std::wstring& Reason);
+
+} // namespace qelvane
