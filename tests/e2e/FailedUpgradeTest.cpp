@@ -137,8 +137,9 @@ TEST_F(FailedUpgrade, LeavesThePreviousInstallationWorking) {
     const std::wstring log = LogText();
     if (c.Box) {
       EXPECT_TRUE(run.Boxes[0].starts_with(CopyFailureBox)) << Utf8(run.Boxes[0]);
-      if (c.Logged.starts_with(L"Cannot"))
+      if (c.Logged.starts_with(L"Cannot")) {
         EXPECT_NE(run.Boxes[0].find(c.Logged), std::wstring::npos) << Utf8(run.Boxes[0]);
+      }
     }
     EXPECT_NE(log.find(c.Logged), std::wstring::npos) << Utf8(log);
     EXPECT_EQ(log.find(SysErrorMessage(ERROR_SUCCESS)), std::wstring::npos) << Utf8(log);

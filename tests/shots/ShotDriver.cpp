@@ -1,9 +1,12 @@
 // shot_driver.exe: one user action on a window of the virtual display, for
 // the screenshot script. "click W H X Y" clicks at (X, Y) of the visible
 // top-level window whose size is W x H (H 0: any height); "type W H TEXT" types into its edit;
-// "rect W H" prints its left and top; "ok" presses OK on a visible system
-// message box; "install EXE" starts an installer and takes it through a
-// quick install as a user would, returning its exit code. Exit code 0 when done.
+// "rect W H" prints its left and top; "close W H" closes it as its close
+// button would; "ok" presses OK on a visible system message box and "boxsize"
+// prints its width and height; "hold PATH SECONDS" keeps a file open without
+// sharing (a running program's file); "install EXE" starts an installer and
+// takes it through a quick install as a user would, returning its exit code.
+// Exit code 0 when done.
 #include <windows.h>
 
 #include <cstdio>
@@ -58,6 +61,20 @@ int wmain(int argc, wchar_t** argv) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     return 0;
   }
+  if (verb == L"boxsize") {
+    HWND box = FindWindowW(L"#32770", nullptr);
+    RECT r;
+    if (!box || !GetWindowRect(box, &r)) return 1;
+    std::printf("%ld %ld\n", r.right - r.left, r.bottom - r.top);
+    return 0;
+  }
+  if (verb == L"hold" && argc >= 4) {
+    HANDLE file = CreateFileW(argv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 1;
+    Sleep(static_cast<DWORD>(_wtoi(argv[3])) * 1000);
+    CloseHandle(file);
+    return 0;
+  }
   if (verb == L"install" && argc >= 3) {
     TInstallerProcess installer(argv[2]);
     if (!installer.Id()) return 3;
@@ -77,6 +94,10 @@ int wmain(int argc, wchar_t** argv) {
     RECT r;
     GetWindowRect(w, &r);
     std::printf("%ld %ld %ld\n", r.left, r.top, r.bottom - r.top);
+    return 0;
+  }
+  if (verb == L"close") {
+    PostMessageW(w, WM_CLOSE, 0, 0);
     return 0;
   }
   if (verb == L"click" && argc >= 6) {

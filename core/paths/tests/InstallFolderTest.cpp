@@ -79,7 +79,9 @@ TEST(InstallFolder, TypedFoldersAreRefusedWithTheirReason) {
     SCOPED_TRACE(Narrow(c.Text));
     const TFolderCheck check = CheckInstallFolder(c.Text, facts);
     EXPECT_EQ(check.Problem, c.Problem);
-    if (!c.Folder.empty()) EXPECT_EQ(Narrow(check.Folder), Narrow(c.Folder));
+    if (!c.Folder.empty()) {
+      EXPECT_EQ(Narrow(check.Folder), Narrow(c.Folder));
+    }
   }
 }
 
