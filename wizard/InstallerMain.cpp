@@ -317,27 +317,30 @@ void TfrmInstallerMain::SelectInstallFolder() {
                                 ? folder + std::wstring(PublisherShortName)
                                 : folder + L"\\" + std::wstring(PublisherShortName);
   // A refused choice leaves the edit as it was.
-  if (AcceptFolder(text)) edtInstallPath->SetText(text);
+  const std::wstring refusal = FolderRefusalOf(text);
+  if (refusal.empty())
+    edtInstallPath->SetText(text);
+  else
+    ShowFolderRefusedDialog(text, refusal);
 }
 
-bool TfrmInstallerMain::AcceptFolder(const std::wstring& Text) {
+std::wstring TfrmInstallerMain::FolderRefusalOf(const std::wstring& Text) {
   std::wstring programFiles;
   if (Text.size() <= 2) GetProgramFilesDir(programFiles);
-  const TFolderCheck check = CheckInstallFolderHere(InstallDirFromPathText(Text, programFiles));
-  if (check.Problem == TFolderProblem::None) return true;
-  ShowFolderRefusedDialog(Text, FolderProblemText(check.Problem));
-  return false;
+  return FolderProblemText(CheckInstallFolderHere(InstallDirFromPathText(Text, programFiles)).Problem);
 }
 
-void TfrmInstallerMain::ShowPathPage() {
+void TfrmInstallerMain::RefuseFolder(const std::wstring& Reason) {
+  // The path page first, so that the prompt is answered over it.
   FPageIndex = 2;
   ShowPage();
+  ShowFolderRefusedDialog(edtInstallPath->Text(), Reason);
 }
 
 void TfrmInstallerMain::StartInstall() {
   if (FInstalling) return;
-  if (!AcceptFolder(edtInstallPath->Text())) {
-    ShowPathPage();
+  if (const std::wstring refusal = FolderRefusalOf(edtInstallPath->Text()); !refusal.empty()) {
+    RefuseFolder(refusal);
     return;
   }
   FPageIndex = 3;
@@ -345,8 +348,7 @@ void TfrmInstallerMain::StartInstall() {
   DoInstall();
   if (!FFolderRefusal.empty()) {
     // Nothing was changed: the user chooses another folder.
-    ShowFolderRefusedDialog(edtInstallPath->Text(), FFolderRefusal);
-    ShowPathPage();
+    RefuseFolder(FFolderRefusal);
     return;
   }
   FPageIndex = 4;

@@ -100,10 +100,10 @@ private:
   void FormCreate();
   void TimerShowTimer();
   void SelectInstallFolder();
-  // Checks the folder a path text stands for; a refused one is told in a
-  // prompt and false returned.
-  bool AcceptFolder(const std::wstring& Text);
-  void ShowPathPage();
+  // Why the folder a path text stands for is refused (empty: it is not).
+  std::wstring FolderRefusalOf(const std::wstring& Text);
+  // Shows the path page and the prompt saying why its folder is refused.
+  void RefuseFolder(const std::wstring& Reason);
   void UpdateInstallButtons();
   TSkinPanel* PagePanel(int32_t AIndex) const;
 

@@ -99,10 +99,9 @@ TEST_F(SkinLabelTest, TheTextIsDrawnFromTheTopLeftOverTheParent) {
 // controls name the face.
 TEST_F(SkinLabelTest, AFaceThatIsNotInstalledIsReplacedByOneThatIs) {
   DeleteFileW(SkinLogPath().c_str());
-  Form->Font().SetName(L"No Such Face 7");
-  for (TSkinLabel* l : {Label, &TComponent::Create<TSkinLabel>(*Form)}) {
-    l->UseSkinFont = false;
-    l->Font().SetName(L"No Such Face 7");
+  TSkinLabel& other = TComponent::Create<TSkinLabel>(*Form);
+  for (TSkinLabel* l : {Label, &other}) {
+    l->CaptionText().SetFontFamilyName(L"No Such Face 7");
     l->SetCaption(L"安装");
   }
   Label->SetAutoSize(false);
@@ -111,6 +110,15 @@ TEST_F(SkinLabelTest, AFaceThatIsNotInstalledIsReplacedByOneThatIs) {
   Form->Show();
   UpdateWindow(Form->Handle());
   PaintAll();
+  for (TSkinLabel* l : {Label, &other}) {
+    const Gdiplus::Font* font = l->CaptionText().GPFont();
+    ASSERT_NE(font, nullptr);
+    Gdiplus::FontFamily family;
+    ASSERT_EQ(font->GetFamily(&family), Gdiplus::Ok);
+    WCHAR face[LF_FACESIZE] = {};
+    family.GetFamilyName(face);
+    EXPECT_NE(std::wstring(face), L"No Such Face 7");
+  }
   EXPECT_GT(TextWidth(L"安装"), 10);
   const TGdiBitmap& buf = Label->BufferBitmap();
   int ink = 0;
