@@ -103,17 +103,17 @@ std::wstring FolderProblemText(TFolderProblem Problem) {
   case TFolderProblem::None:
     return {};
   case TFolderProblem::Relative:
-    return L"请输入完整的安装路径,例如 C:\\Program Files\\Norventa。";
+    return L"请输入完整的安装路径。";
   case TFolderProblem::InvalidCharacters:
-    return L"安装路径中含有不能使用的字符或名称。";
+    return L"安装路径含有不能使用的字符。";
   case TFolderProblem::DriveRoot:
-    return L"不能直接安装到磁盘根目录,请选择或新建一个文件夹。";
+    return L"不能直接安装到磁盘根目录。";
   case TFolderProblem::SystemFolder:
-    return L"不能安装到系统文件夹或用户文件夹,请选择其他文件夹。";
+    return L"不能安装到系统或用户文件夹。";
   case TFolderProblem::MissingDrive:
     return L"安装路径所在的磁盘不存在。";
   case TFolderProblem::TooLong:
-    return L"安装路径太长,请选择较短的路径。";
+    return L"安装路径太长。";
   }
   return {};
 }

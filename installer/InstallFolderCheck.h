@@ -18,7 +18,8 @@ TFolderCheck CheckInstallFolderHere(const std::wstring& Text, size_t LongestEntr
 // Whether a removal may walk Folder's files on this machine.
 bool MayRemoveBelowHere(const std::wstring& Folder);
 
-// Why the wizard refuses a folder, as the user reads it (empty for None).
+// Why the wizard refuses a folder, as the user reads it: one short line that
+// fits the prompt (empty for None).
 std::wstring FolderProblemText(TFolderProblem Problem);
 
 } // namespace qelvane

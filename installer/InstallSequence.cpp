@@ -116,7 +116,7 @@ bool TInstaller::DoInstall() {
     FInstallSuccess = false;
     if (FCancelled) return false;
     if (!FFolderFailure.empty()) {
-      FFolderRefusal = L"无法创建安装目录,请选择其他安装目录。\r\n" + FFolderFailure;
+      FFolderRefusal = L"无法创建安装目录。"; // which folder and why: in the log
       return false;
     }
     CopyFailed(failure);

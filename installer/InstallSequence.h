@@ -68,8 +68,8 @@ public:
   // ExtractPayload of a given zlib stream.
   bool ExtractPayloadFrom(const void* Stream, size_t Size, const std::wstring& Folder);
   bool InstallSuccess() const { return FInstallSuccess; }
-  // Why DoInstall refused the install folder, as the user reads it; empty
-  // when it did not.
+  // Why DoInstall refused the install folder, as the user reads it (the
+  // details are in the install log); empty when it did not.
   const std::wstring& FolderRefusal() const { return FFolderRefusal; }
   bool Cancelled() const { return FCancelled; }
 

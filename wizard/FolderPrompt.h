@@ -5,7 +5,8 @@
 
 namespace qelvane {
 
-// Shows Reason with the folder the user gave; returns when it is answered.
-void ShowFolderRefusedDialog(const std::wstring& Folder, const std::wstring& Reason);
+// Shows Reason (the folder the user gave is in the path edit behind it);
+// returns when it is answered.
+void ShowFolderRefusedDialog(const std::wstring& Reason);
 
 } // namespace qelvane

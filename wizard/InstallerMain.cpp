@@ -321,7 +321,7 @@ void TfrmInstallerMain::SelectInstallFolder() {
   if (refusal.empty())
     edtInstallPath->SetText(text);
   else
-    ShowFolderRefusedDialog(text, refusal);
+    ShowFolderRefusedDialog(refusal);
 }
 
 std::wstring TfrmInstallerMain::FolderRefusalOf(const std::wstring& Text) {
@@ -334,7 +334,7 @@ void TfrmInstallerMain::RefuseFolder(const std::wstring& Reason) {
   // The path page first, so that the prompt is answered over it.
   FPageIndex = 2;
   ShowPage();
-  ShowFolderRefusedDialog(edtInstallPath->Text(), Reason);
+  ShowFolderRefusedDialog(Reason);
 }
 
 void TfrmInstallerMain::StartInstall() {

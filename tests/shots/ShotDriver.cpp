@@ -2,9 +2,8 @@
 // the screenshot script. "click W H X Y" clicks at (X, Y) of the visible
 // top-level window whose size is W x H (H 0: any height); "type W H TEXT" types into its edit;
 // "rect W H" prints its left and top; "close W H" closes it as its close
-// button would; "ok" presses OK on a visible system message box and "boxsize"
-// prints its width and height; "hold PATH SECONDS" keeps a file open without
-// sharing (a running program's file); "install EXE" starts an installer and
+// button would; "prompt" prints the size of a visible form that is not the
+// wizard; "ok" presses OK on a visible system message box; "install EXE" starts an installer and
 // takes it through a quick install as a user would, returning its exit code.
 // Exit code 0 when done.
 #include <windows.h>
@@ -61,18 +60,26 @@ int wmain(int argc, wchar_t** argv) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     return 0;
   }
-  if (verb == L"boxsize") {
-    HWND box = FindWindowW(L"#32770", nullptr);
+  if (verb == L"prompt") { // the size of a visible form that is not the wizard
+    struct TP {
+      HWND Found = nullptr;
+    } p;
+    EnumWindows(
+        [](HWND w, LPARAM l) CALLBACK -> BOOL {
+          RECT r;
+          wchar_t cls[64] = {};
+          GetClassNameW(w, cls, 64);
+          if (!IsWindowVisible(w) || !GetWindowRect(w, &r) || std::wstring(cls) == L"#32770") return TRUE;
+          if (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_NOACTIVATE) return TRUE; // a drop shadow
+          if (r.right - r.left == 562 && r.bottom - r.top == 371) return TRUE;
+          if (r.right - r.left < 100 || r.bottom - r.top < 60) return TRUE;
+          reinterpret_cast<TP*>(l)->Found = w;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&p));
     RECT r;
-    if (!box || !GetWindowRect(box, &r)) return 1;
+    if (!p.Found || !GetWindowRect(p.Found, &r)) return 1;
     std::printf("%ld %ld\n", r.right - r.left, r.bottom - r.top);
-    return 0;
-  }
-  if (verb == L"hold" && argc >= 4) {
-    HANDLE file = CreateFileW(argv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 1;
-    Sleep(static_cast<DWORD>(_wtoi(argv[3])) * 1000);
-    CloseHandle(file);
     return 0;
   }
   if (verb == L"install" && argc >= 3) {
