@@ -18,7 +18,8 @@ inline INT GPFontStyleOf(const TFontDesc& AFont) {
 
 // A GDI+ font of the description's face, size (as a float, in AUnit: points
 // for the text helpers and elements, pixels for vertical tab text) and style,
-// no private collection. Throws EGdiPlusError for a face that is not installed.
+// no private collection. A face that is not installed is replaced by one that
+// is (drawing/FontFallback.h).
 std::unique_ptr<Gdiplus::Font> CreateGPFontByFont(const TFontDesc& AFont, Gdiplus::Unit AUnit = Gdiplus::UnitPoint);
 
 // A solid brush of the font's colour (opaque, system colours resolved).

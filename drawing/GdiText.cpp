@@ -6,14 +6,16 @@
 #include "drawing/DrawingErrors.h"
 #include "drawing/DrawingTypes.h"
 #include "drawing/ElementDefaults.h"
+#include "drawing/FontFallback.h"
 #include "drawing/TextShadow.h"
 
 namespace qelvane {
 
 namespace {
+// A face that is not installed is replaced by one that is (logged once).
 std::unique_ptr<Gdiplus::FontFamily> NewFamily(const std::wstring& AName) {
-  auto f = std::make_unique<Gdiplus::FontFamily>(AName.c_str(), nullptr);
-  GpCheck(f->GetLastStatus(), "FontFamily");
+  auto f = NewInstalledFontFamily(AName);
+  if (!f) throw EGdiPlusError(Gdiplus::FontFamilyNotFound, "FontFamily");
   return f;
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "installer/InstallFolderCheck.h"
 #include "installer/InstallLog.h"
 #include "installer/Profile.h"
 #include "installer/Shell.h"
@@ -126,7 +127,9 @@ void UninstallLastVersion(std::wstring& ErrorText_, unsigned Steps) {
       RemoveDirectoryW(ExcludeTrailingBackslash(ExtractFilePath(last.ProgramsStartupFileName)).c_str());
   });
   step(usFiles, L"删除安装文件:", [&] {
-    if (!s.LastInstallLocation.empty()) DeleteInstallFiles(s.LastInstallLocation);
+    // Never the whole of a drive or of a system or profile folder.
+    if (!s.LastInstallLocation.empty() && MayRemoveBelowHere(s.LastInstallLocation))
+      DeleteInstallFiles(s.LastInstallLocation);
   });
   step(usRecord, L"删除安装信息:", [] { UnRegisterSoftwareInfoToRegistry(); });
 }

@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include "installer/InstallFolderCheck.h"
+#include "installer/InstallLog.h"
 #include "installer/InstallRecord.h"
+#include "installer/InstalledFiles.h"
 #include "installer/PreviousVersion.h"
 #include "installer/Profile.h"
 #include "installer/Shell.h"
@@ -46,51 +49,82 @@ void TInstaller::RemovePreviousVersion(TPreviousVersion& Previous) {
   if (hasLastVersion) FView.SetProgress(100);
 }
 
-void TInstaller::CopyFailed() {
+void TInstaller::CopyFailed(const std::wstring& Reason) {
   FInstallSuccess = false;
-  FView.ShowCopyFailure(std::wstring(CopyFailureText), std::wstring(CopyFailureCaption));
+  std::wstring text(CopyFailureText);
+  if (!Reason.empty()) text += L"\r\n\r\n" + Reason;
+  FView.ShowCopyFailure(text, std::wstring(CopyFailureCaption));
 }
 
 bool TInstaller::DoInstall() {
   TInstallerState& s = Installer();
+  FFolderRefusal.clear();
+  FFolderFailure.clear();
+  FCancelled = false;
   std::wstring programFiles;
   std::wstring text = FView.InstallPathText();
   if (text.size() <= 2) GetProgramFilesDir(programFiles);
-  s.InstallDir = InstallDirFromPathText(text, programFiles);
-  s.ProductDir = s.InstallDir + std::wstring(ProductFolderName);
+  const std::wstring typed = InstallDirFromPathText(text, programFiles);
   ProcessPendingMessages(FView, 1000);
 
   // A damaged payload is found before anything of the previous version is
   // touched; the inflated archive is kept for the extraction.
   if (!LoadPayload()) {
-    CopyFailed();
+    CopyFailed(L"");
     return false;
   }
+  // The folder rules again, now that the longest entry is known: a folder
+  // refused here is told to the user before anything is touched.
+  const TFolderCheck check = CheckInstallFolderHere(typed, LongestEntry());
+  if (check.Problem != TFolderProblem::None) {
+    FArchive.Clear();
+    FFolderRefusal = FolderProblemText(check.Problem);
+    WriteInstallLog(L"CheckInstallFolder:安装目录不可用\r\n" + typed + L": " + FFolderRefusal);
+    return false;
+  }
+  s.InstallDir = check.Folder;
+  s.ProductDir = s.InstallDir + std::wstring(ProductFolderName);
 
   // Until the new version is completely written, the previous one is only
   // moved aside, and a failure puts it back as it was.
   TPreviousVersion previous(s.InstallDir);
   bool copied = false;
+  std::wstring failure;
   try {
     RemovePreviousVersion(previous);
     FView.SetStatus(StepText(TInstallStep::Copy));
     ProcessPendingMessages(FView, 1000);
-    copied = ExtractLoaded(s.InstallDir, &previous.Replaced());
-  } catch (...) {
-    FArchive.Clear();
-    RemoveCreated();
-    previous.Restore();
-    throw;
+    if (FView.CancelRequested()) throw EInstallCancelled();
+    if (ExtractLoaded(s.InstallDir, &previous.Replaced())) {
+      // The list a later upgrade removes by; without it the copy counts as
+      // failed, since that upgrade could not tell the user's files apart.
+      FCreatedFiles.push_back(WriteInstalledFiles(s.InstallDir, FWrittenFiles));
+      copied = true;
+    }
+  } catch (const EInstallCancelled&) {
+    FCancelled = true;
+  } catch (const std::exception& e) {
+    failure = ErrorText(e);
+    WriteInstallLog(L"ExtractPayload:拷贝安装文件失败\r\n" + failure);
   }
   FArchive.Clear();
   if (!copied) {
+    // Everything the copy made goes, everything moved aside comes back.
+    FWrittenFiles.clear();
     RemoveCreated();
     previous.Restore();
-    CopyFailed();
+    FInstallSuccess = false;
+    if (FCancelled) return false;
+    if (!FFolderFailure.empty()) {
+      FFolderRefusal = L"无法创建安装目录。"; // which folder and why: in the log
+      return false;
+    }
+    CopyFailed(failure);
     return false;
   }
   FCreatedFiles.clear();
   FCreatedFolders.clear();
+  FWrittenFiles.clear();
   previous.Supersede();
 
   // The payload carries no component files; the previous installation's

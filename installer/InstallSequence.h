@@ -7,6 +7,7 @@
 
 #include "core/payload/Payload.h"
 #include "installer/WriteAll.h"
+#include "winbase/Exception.h"
 
 namespace qelvane {
 
@@ -27,6 +28,15 @@ public:
   // install sequence shows): a system message box with an error icon and an
   // OK button, owned by no window.
   virtual void ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption) = 0;
+  // True once the user has asked to stop: the copy ends after the current
+  // file and everything is put back as it was.
+  virtual bool CancelRequested() { return false; }
+};
+
+// The user stopped the installation during the copy.
+class EInstallCancelled : public Exception {
+public:
+  EInstallCancelled() : Exception(L"The installation was cancelled") {}
 };
 
 // Processes pending messages up to Count + 1 times (nothing for a negative
@@ -41,11 +51,16 @@ public:
   ~TInstaller();
 
   // The whole sequence: folders, the payload inflated and checked, the
-  // previous version moved aside, extraction, the previous version's shell
-  // entries and record replaced by the new ones. Returns InstallSuccess.
-  // When the payload is damaged nothing is touched; when the copy fails
-  // (false, or an error that propagates after the rollback) the new files are
-  // removed and the previous version is put back as it was.
+  // install folder checked, the previous version moved aside, extraction,
+  // the list of the written files, the previous version's shell entries and
+  // record replaced by the new ones. Returns InstallSuccess.
+  // When the payload is damaged nothing is touched and the copy failure is
+  // shown. When the folder is refused (the folder rules, or a folder that
+  // cannot be made) nothing stays changed, no message is shown and
+  // FolderRefusal says why. When the copy fails (a file that cannot be
+  // written) or the user cancels, the new files are removed and the previous
+  // version is put back as it was; a failure is logged and shown with its
+  // reason, a cancel only leaves Cancelled true.
   bool DoInstall();
   // Writes the payload below Folder (ends in a backslash), without an
   // upgrade around it: inflates and checks it, then extracts.
@@ -53,6 +68,10 @@ public:
   // ExtractPayload of a given zlib stream.
   bool ExtractPayloadFrom(const void* Stream, size_t Size, const std::wstring& Folder);
   bool InstallSuccess() const { return FInstallSuccess; }
+  // Why DoInstall refused the install folder, as the user reads it (the
+  // details are in the install log); empty when it did not.
+  const std::wstring& FolderRefusal() const { return FFolderRefusal; }
+  bool Cancelled() const { return FCancelled; }
 
   // The zlib stream to install instead of the executable's "RESOURCES"
   // resource (tests, benchmarks); it must outlive the installer.
@@ -72,7 +91,11 @@ private:
   bool ExtractLoaded(const std::wstring& Folder, TStagingArea* Replaced);
   // Deletes what ExtractLoaded created, newest first.
   void RemoveCreated();
-  void CopyFailed();
+  // Characters the longest entry needs below the install folder, with the
+  // room an upgrade needs to move it aside (the payload is loaded).
+  size_t LongestEntry() const;
+  // Shows the copy failure; Reason (may be empty) follows the message.
+  void CopyFailed(const std::wstring& Reason);
 
   TInstallView& FView;
   bool FInstallSuccess = false;
@@ -82,10 +105,15 @@ private:
   TChunkedMemory FArchive;
   std::vector<std::wstring> FCreatedFiles;
   std::vector<std::wstring> FCreatedFolders;
+  std::vector<std::wstring> FWrittenFiles; // every file the extraction wrote
+  std::wstring FFolderFailure;             // a folder the extraction could not make, and why
+  std::wstring FFolderRefusal;
+  bool FCancelled = false;
 };
 
-// The install folder for a path text: a text of 2 characters or fewer falls
-// back to the program folder + publisher folder; a trailing backslash is added.
+// The install folder text for a path text: a text of 2 characters or fewer
+// falls back to the program folder + publisher folder; a trailing backslash
+// is added. DoInstall then checks and normalizes it.
 std::wstring InstallDirFromPathText(const std::wstring& Text, const std::wstring& ProgramFilesDir);
 
 // The path edit's default text: the registry's program folder (or the

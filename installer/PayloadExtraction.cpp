@@ -1,6 +1,7 @@
 // Writing the payload archive into the install folder on Windows.
 #include <windows.h>
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "core/payload/Payload.h"
@@ -25,9 +26,11 @@ class TWindowsPayloadTarget : public TPayloadTarget {
 public:
   TWindowsPayloadTarget(TInstallView& View, std::wstring Folder, size_t PrefixBytes, TStagingArea* Replaced,
                         const TWriteCall& WriteCall, std::vector<std::wstring>& CreatedFiles,
-                        std::vector<std::wstring>& CreatedFolders)
+                        std::vector<std::wstring>& CreatedFolders, std::vector<std::wstring>& WrittenFiles,
+                        std::wstring& FolderFailure)
       : FView(View), FFolder(std::move(Folder)), FPrefixBytes(PrefixBytes), FReplaced(Replaced), FWriteCall(WriteCall),
-        FCreatedFiles(CreatedFiles), FCreatedFolders(CreatedFolders) {}
+        FCreatedFiles(CreatedFiles), FCreatedFolders(CreatedFolders), FWrittenFiles(WrittenFiles),
+        FFolderFailure(FolderFailure) {}
 
   void SetProgressRange(uint32_t Count) override {
     FView.SetProgressRange(0, static_cast<int>(Count));
@@ -39,13 +42,17 @@ public:
     OutputDebugStringW((FFolder + name).c_str());
     FView.ProcessMessages();
   }
+  // A cancel asked for while the messages were processed stops the copy
+  // here, between two files.
   void EntryDone(uint32_t Index) override {
     FView.SetProgress(static_cast<int>(Index + 1));
     FView.ProcessMessages();
+    if (FView.CancelRequested()) throw EInstallCancelled();
   }
 
   // Creates each missing folder along the path, noting the ones it made. A
-  // folder that cannot be made gets a log line naming it and the reason.
+  // folder that cannot be made gets a log line naming it and the reason, and
+  // is kept as the extraction's folder failure.
   bool ForceFolder(const std::string& Folder) override {
     const std::wstring path = IncludeTrailingBackslash(Wide(Folder));
     if (DirectoryExists(path)) return true;
@@ -63,7 +70,8 @@ public:
       if (CreateDirectoryW(part.c_str(), nullptr)) {
         FCreatedFolders.push_back(part);
       } else if (DWORD error = GetLastError(); !DirectoryExists(part)) {
-        WriteInstallLog(L"CreateDirChain:创建安装目录失败\r\n" + part + L": " + SysErrorMessage(error));
+        FFolderFailure = part + L": " + SysErrorMessage(error);
+        WriteInstallLog(L"CreateDirChain:创建安装目录失败\r\n" + FFolderFailure);
         return false;
       }
     }
@@ -100,6 +108,7 @@ public:
       DeleteFileW(path.c_str());
       throw;
     }
+    FWrittenFiles.push_back(path);
   }
 
 private:
@@ -117,6 +126,8 @@ private:
   const TWriteCall& FWriteCall;
   std::vector<std::wstring>& FCreatedFiles;
   std::vector<std::wstring>& FCreatedFolders;
+  std::vector<std::wstring>& FWrittenFiles;
+  std::wstring& FFolderFailure;
   std::unordered_set<std::wstring> FCreatedSet;
 };
 
@@ -156,12 +167,21 @@ bool TInstaller::LoadPayload() {
   return true;
 }
 
+size_t TInstaller::LongestEntry() const {
+  size_t longest = 0;
+  for (const PayloadEntry& e : ReadPayloadDirectory(FArchive))
+    longest = std::max(longest, AnsiToWide(PayloadEntryName(FArchive, e), PayloadCodePage).size());
+  // An upgrade moves a replaced file into the staging folder below the
+  // install folder.
+  return longest + StagingFolderName().size() + 1;
+}
+
 bool TInstaller::ExtractLoaded(const std::wstring& Folder, TStagingArea* Replaced) {
   // The portable extractor joins 8-bit paths; the target maps them back to
   // the UTF-16 folder by this prefix.
   const std::string prefix = "<install>\\";
   TWindowsPayloadTarget target(FView, IncludeTrailingBackslash(Folder), prefix.size(), Replaced, FWriteCall,
-                               FCreatedFiles, FCreatedFolders);
+                               FCreatedFiles, FCreatedFolders, FWrittenFiles, FFolderFailure);
   try {
     return ExtractArchive(FArchive, prefix, target);
   } catch (const EPayloadRefused& e) {
@@ -187,6 +207,7 @@ bool TInstaller::ExtractPayload(const std::wstring& Folder) {
       Self.FArchive.Clear();
       Self.FCreatedFiles.clear();
       Self.FCreatedFolders.clear();
+      Self.FWrittenFiles.clear();
     }
   } release{*this};
   return ExtractLoaded(Folder, nullptr);

@@ -20,7 +20,7 @@ inline constexpr std::wstring_view LogFileName = L"InstallLog.log";
 inline constexpr std::wstring_view ProductFolderName = L"Qelvane\\";
 inline constexpr std::wstring_view CancelPromptText = L"您确定要退出Qelvane的安装吗?";
 inline constexpr std::wstring_view InstallerRunningText = L"Qelvane3.0安装程序已经在运行。";
-inline constexpr std::wstring_view CopyFailureText = L"拷贝安装文件失败,安装程序将退出！";
+inline constexpr std::wstring_view CopyFailureText = L"拷贝安装文件失败,安装未完成,原有文件保持不变。";
 inline constexpr std::wstring_view CopyFailureCaption = L"提示";
 inline constexpr std::array<std::wstring_view, 5> PageCaptions = {L"重要须知", L"安装选项", L"选择路径", L"正在安装",
                                                                   L"安装完成"};

@@ -55,8 +55,9 @@ public:
   void SetVisible(bool Value) override;
   // Closes as the close action decides (hide by default; the main form's
   // close ends the application). Inside a handler of this form the close
-  // happens when the outermost handler has returned.
-  void Close();
+  // happens when the outermost handler has returned. A form that runs long
+  // work inside a handler overrides it to answer the request at once.
+  virtual void Close();
   // Shows the form with every other window of the program disabled and runs
   // a nested message loop until ModalResult is set; returns it. A form freed
   // by its close action (caFree) lives until the loop runs again, so the

@@ -2,12 +2,14 @@
 
 #include <windows.h>
 
+#include "installer/InstallFolderCheck.h"
 #include "installer/InstallLog.h"
 #include "installer/Profile.h"
 #include "installer/Shell.h"
 #include "ui/Application.h"
 #include "ui/Colors.h"
 #include "wizard/FolderPicker.h"
+#include "wizard/FolderPrompt.h"
 #include "wizard/FormPictures.h"
 #include "wizard/Prompts.h"
 
@@ -171,19 +173,8 @@ void TfrmInstallerMain::Build() {
   WirePictureButtons({imgSelect}, SelectStates);
   WirePictureButtons({imgFinishedButton}, FinishedStates);
   imgOKButton->OnClick = [this](TObject*) { NextPage(); };
-  imgFastButtom->OnClick = [this](TObject*) {
-    if (FInstalling) return;
-    FPageIndex = 3;
-    ShowPage();
-    DoInstall();
-    NextPage();
-  };
-  imgOkInstall->OnClick = [this](TObject*) {
-    if (FInstalling) return;
-    NextPage();
-    DoInstall();
-    NextPage();
-  };
+  imgFastButtom->OnClick = [this](TObject*) { StartInstall(); };
+  imgOkInstall->OnClick = [this](TObject*) { StartInstall(); };
   imgSelect->OnClick = [this](TObject*) { SelectInstallFolder(); };
   imgFinishedButton->OnClick = [this](TObject*) { FinishInstall(); };
   chkReadedAnnounce->OnClick = [this](TObject*) { UpdateInstallButtons(); };
@@ -322,10 +313,63 @@ void TfrmInstallerMain::ToggleReadedAnnounce() {
 void TfrmInstallerMain::SelectInstallFolder() {
   std::wstring folder = edtInstallPath->Text();
   if (!SelectFolder(L"选择文件夹:", folder)) return;
-  if (!folder.empty() && folder.back() == L'\\')
-    edtInstallPath->SetText(folder + std::wstring(PublisherShortName));
+  const std::wstring text = (!folder.empty() && folder.back() == L'\\')
+                                ? folder + std::wstring(PublisherShortName)
+                                : folder + L"\\" + std::wstring(PublisherShortName);
+  // A refused choice leaves the edit as it was.
+  const std::wstring refusal = FolderRefusalOf(text);
+  if (refusal.empty())
+    edtInstallPath->SetText(text);
   else
-    edtInstallPath->SetText(folder + L"\\" + std::wstring(PublisherShortName));
+    ShowFolderRefusedDialog(refusal);
+}
+
+std::wstring TfrmInstallerMain::FolderRefusalOf(const std::wstring& Text) {
+  std::wstring programFiles;
+  if (Text.size() <= 2) GetProgramFilesDir(programFiles);
+  return FolderProblemText(CheckInstallFolderHere(InstallDirFromPathText(Text, programFiles)).Problem);
+}
+
+void TfrmInstallerMain::RefuseFolder(const std::wstring& Reason) {
+  // The path page first, so that the prompt is answered over it.
+  FPageIndex = 2;
+  ShowPage();
+  ShowFolderRefusedDialog(Reason);
+}
+
+void TfrmInstallerMain::StartInstall() {
+  if (FInstalling) return;
+  if (const std::wstring refusal = FolderRefusalOf(edtInstallPath->Text()); !refusal.empty()) {
+    RefuseFolder(refusal);
+    return;
+  }
+  FPageIndex = 3;
+  ShowPage();
+  DoInstall();
+  if (!FFolderRefusal.empty()) {
+    // Nothing was changed: the user chooses another folder.
+    RefuseFolder(FFolderRefusal);
+    return;
+  }
+  FPageIndex = 4;
+  ShowPage();
+  // The user asked to stop: after a cancelled copy nothing is left changed,
+  // after a complete one the installation stays; either way the wizard ends.
+  if (FCancelRequested) TDefaultSkinForm::Close();
+}
+
+void TfrmInstallerMain::Close() {
+  if (!FInstalling) {
+    TDefaultSkinForm::Close();
+    return;
+  }
+  if (FCancelAsking || FCancelRequested) return;
+  FCancelAsking = true;
+  const bool stop = ShowCancelInstallDialog() == mrYes;
+  FCancelAsking = false;
+  if (!stop) return;
+  FCancelRequested = true;
+  SetStatus(L"正在取消安装,请稍候...");
 }
 
 void TfrmInstallerMain::DoInstall() {
@@ -342,6 +386,7 @@ void TfrmInstallerMain::DoInstall() {
   installer.DoInstall();
   FDisplay->Flush();
   FInstallSuccess = installer.InstallSuccess();
+  FFolderRefusal = installer.FolderRefusal();
 }
 
 void TfrmInstallerMain::FinishInstall() {

@@ -41,6 +41,12 @@ public:
   int32_t PageIndex() const { return FPageIndex; }
   bool InstallSuccess() const { return FInstallSuccess; }
   bool Installing() const { return FInstalling; }
+  // The install buttons: checks the folder, shows the progress page, runs
+  // the install sequence and shows the finished page; a refused folder is
+  // told in a prompt and the path page comes back instead.
+  void StartInstall();
+  // During the install sequence a close is a question: cancel or go on.
+  void Close() override;
 
   // TInstallView.
   std::wstring InstallPathText() override;
@@ -49,6 +55,7 @@ public:
   void SetProgress(int Position) override;
   bool ProcessMessages() override;
   void ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption) override;
+  bool CancelRequested() override { return FCancelRequested; }
 
   // Components, named as the form defines them.
   TSkinPageControl* pcInstallProgress;
@@ -93,12 +100,19 @@ private:
   void FormCreate();
   void TimerShowTimer();
   void SelectInstallFolder();
+  // Why the folder a path text stands for is refused (empty: it is not).
+  std::wstring FolderRefusalOf(const std::wstring& Text);
+  // Shows the path page and the prompt saying why its folder is refused.
+  void RefuseFolder(const std::wstring& Reason);
   void UpdateInstallButtons();
   TSkinPanel* PagePanel(int32_t AIndex) const;
 
   int32_t FPageIndex = 0;
   bool FInstallSuccess = false;
   bool FInstalling = false;
+  bool FCancelRequested = false; // the user chose to stop during the sequence
+  bool FCancelAsking = false;    // the cancel question is open
+  std::wstring FFolderRefusal;   // why the last sequence refused the folder
   const void* FPayload = nullptr;
   size_t FPayloadSize = 0;
   std::unique_ptr<TInstallDisplay> FDisplay; // the status line and the bar, as the sequence feeds them

@@ -22,7 +22,14 @@ TEST(TextHelper, FontConversionAndMeasuring) {
   EXPECT_EQ(font->GetSize(), 9.0f);
   EXPECT_EQ(font->GetUnit(), Gdiplus::UnitPoint);
   EXPECT_EQ(font->GetStyle(), Gdiplus::FontStyleBold | Gdiplus::FontStyleUnderline);
-  EXPECT_THROW(Helper::CreateGPFontByFont({u"No Such Face 123", 9, 0, 0}), EGdiPlusError);
+  // A face that is not installed gives a font of one that is.
+  auto stand_in = Helper::CreateGPFontByFont({u"No Such Face 123", 9, 0, 0});
+  Gdiplus::FontFamily family;
+  ASSERT_EQ(stand_in->GetFamily(&family), Gdiplus::Ok);
+  WCHAR face[LF_FACESIZE] = {};
+  family.GetFamilyName(face);
+  EXPECT_NE(std::wstring(face), L"No Such Face 123");
+  EXPECT_NE(std::wstring(face), L"");
   IGPBitmap b = TGPBitmap::Create(10, 10);
   auto g = NewGraphics(b);
   EXPECT_EQ(Helper::CalcFontWidth(*g, L"", kTahoma), 0);

@@ -42,6 +42,7 @@ public:
   int MessageCalls = 0;
   int PendingPasses = 0;                  // passes of ProcessMessages that find messages
   std::vector<std::wstring> CopyFailures; // text and caption of each message shown
+  int CancelAtCall = 0;                   // > 0: the user cancels at this ProcessMessages call
   std::wstring InstallPathText() override { return Path; }
   void SetStatus(const std::wstring& Text) override { Statuses.push_back(Text); }
   void SetProgressRange(int Min, int Max) override {
@@ -56,6 +57,7 @@ public:
   void ShowCopyFailure(const std::wstring& Text, const std::wstring& Caption) override {
     CopyFailures.push_back(Text + L"|" + Caption);
   }
+  bool CancelRequested() override { return CancelAtCall > 0 && MessageCalls >= CancelAtCall; }
 };
 
 // What an installation left on the machine, to compare before and after a

@@ -2,6 +2,7 @@
 // version as it was, files, record and shortcuts; one that succeeds ends as
 // removing the previous version and copying the new one would.
 #include <gtest/gtest.h>
+#include <shlobj.h>
 #include <windows.h>
 
 #include <functional>
@@ -15,6 +16,7 @@
 #include "winbase/Exception.h"
 #include "winbase/Files.h"
 #include "winbase/Handles.h"
+#include "winbase/Registry.h"
 #include "winbase/WinText.h"
 
 using namespace qelvane;
@@ -94,7 +96,10 @@ protected:
     TInstaller installer(View);
     installer.UsePayload(Stream.data(), Stream.size());
     installer.UseWriteCall(std::move(Write));
-    return installer.DoInstall();
+    const bool done = installer.DoInstall();
+    Refusal = installer.FolderRefusal();
+    Cancelled = installer.Cancelled();
+    return done;
   }
 
   std::wstring Root() const { return Dir.Path() + L"Norventa\\"; }
@@ -128,6 +133,8 @@ protected:
 
   TScratchDir Dir{L"upgrade"};
   TRecordingView View;
+  std::wstring Refusal; // of the last Install
+  bool Cancelled = false;
   std::string V1, V2;
 };
 
@@ -135,7 +142,10 @@ protected:
 
 TEST_F(Upgrade, EndsAsRemovalAndFreshCopyWithTheSameStepsShown) {
   InstallVersion1();
-  WriteTextFile(Product() + L"stray.tmp", "left by the product");
+  // The user's own files, inside the product folder and beside it, are no
+  // files of the previous version: they stay.
+  WriteTextFile(Product() + L"notes.txt", "the user's own");
+  WriteTextFile(Root() + L"beside.txt", "next to the product");
   // A file that cannot be moved aside and is not in the new version stays,
   // as one that cannot be deleted does.
   WriteTextFile(Product() + L"Data\\session.log", "in use");
@@ -145,7 +155,8 @@ TEST_F(Upgrade, EndsAsRemovalAndFreshCopyWithTheSameStepsShown) {
 
   ASSERT_TRUE(Install(V2));
   ExpectVersion2();
-  EXPECT_FALSE(FileExists(Product() + L"stray.tmp"));
+  EXPECT_EQ(ReadFileBytes(Product() + L"notes.txt"), "the user's own");
+  EXPECT_EQ(ReadFileBytes(Root() + L"beside.txt"), "next to the product");
   inUse.reset();
   EXPECT_EQ(ReadFileBytes(Product() + L"Data\\session.log"), "in use");
 
@@ -181,11 +192,12 @@ TEST_F(Upgrade, FailureLeavesThePreviousVersionAsItWas) {
     std::wstring Path;                   // install path text; empty: the previous folder
     TWriteCall Write;                    // empty: WriteFile
     std::function<void()> Arrange, Undo; // the failure's cause
-    bool Throws;                         // the error propagates; otherwise the copy-failure message
-    std::wstring Reported;               // in the error's text, or in the install log
+    bool Refused;                        // the folder is refused; otherwise the copy-failure message
+    std::wstring Reported;               // in the install log
+    std::wstring Reason;                 // in the log, and after the message
   };
   const TCase cases[] = {
-      {"damaged stream", damaged, L"", {}, [] {}, [] {}, false, L"  ZDecompressStream:提取安装包出错!\r\n"},
+      {"damaged stream", damaged, L"", {}, [] {}, [] {}, false, L"  ZDecompressStream:提取安装包出错!\r\n", L""},
       {"refused directory",
        ZCompress(refused, 1),
        L"",
@@ -193,7 +205,8 @@ TEST_F(Upgrade, FailureLeavesThePreviousVersionAsItWas) {
        [] {},
        [] {},
        false,
-       L"  ExtractPayload:安装包已损坏,拒绝安装\r\nentry 3 \"Qelvane\\Lumox.exe\": data"},
+       L"  ExtractPayload:安装包已损坏,拒绝安装\r\nentry 3 \"Qelvane\\Lumox.exe\": data",
+       L""},
       {"file held open without sharing",
        V2,
        L"",
@@ -203,19 +216,22 @@ TEST_F(Upgrade, FailureLeavesThePreviousVersionAsItWas) {
          ASSERT_TRUE(held);
        },
        [&] { held.reset(); },
-       true,
+       false,
+       L"  ExtractPayload:拷贝安装文件失败\r\n",
        L"Cannot create file \"" + bigFile + L"\": " + SysErrorMessage(ERROR_SHARING_VIOLATION)},
-      {"disk fills", V2, L"", FillingDisk(100000, ERROR_DISK_FULL), [] {}, [] {}, true,
-       L" of 400000 bytes): " + SysErrorMessage(ERROR_DISK_FULL)},
-      {"write without progress", V2, L"", FillingDisk(100000, 0), [] {}, [] {}, true, L" of 400000 bytes)"},
+      {"disk fills", V2, L"", FillingDisk(100000, ERROR_DISK_FULL), [] {}, [] {}, false,
+       L"  ExtractPayload:拷贝安装文件失败\r\n", L" of 400000 bytes): " + SysErrorMessage(ERROR_DISK_FULL)},
+      {"write without progress", V2, L"", FillingDisk(100000, 0), [] {}, [] {}, false,
+       L"  ExtractPayload:拷贝安装文件失败\r\n", L" of 400000 bytes)"},
       {"install folder cannot be created",
        V2,
        blocker + L"\\Norventa",
        {},
        [&] { WriteTextFile(blocker, ""); },
        [&] { DeleteFileW(blocker.c_str()); },
-       false,
-       L"  CreateDirChain:创建安装目录失败\r\n" + blocker + L": " + SysErrorMessage(ERROR_ALREADY_EXISTS)},
+       true,
+       L"  CreateDirChain:创建安装目录失败\r\n" + blocker + L": " + SysErrorMessage(ERROR_ALREADY_EXISTS),
+       blocker + L": " + SysErrorMessage(ERROR_ALREADY_EXISTS)},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -230,15 +246,24 @@ TEST_F(Upgrade, FailureLeavesThePreviousVersionAsItWas) {
     }
     c.Undo();
     EXPECT_FALSE(result);
-    if (c.Throws) {
-      EXPECT_NE(error.find(c.Reported), std::wstring::npos) << WideToAnsi(error, CP_UTF8);
+    EXPECT_EQ(error, L"") << "every failure ends the sequence without an error escaping";
+    const std::wstring log = InstallLogText();
+    EXPECT_NE(log.find(c.Reported), std::wstring::npos) << WideToAnsi(log, CP_UTF8);
+    EXPECT_NE(log.find(c.Reason), std::wstring::npos) << WideToAnsi(log, CP_UTF8);
+    if (c.Refused) {
       EXPECT_TRUE(View.CopyFailures.empty());
+      EXPECT_FALSE(Refusal.empty());
     } else {
-      EXPECT_EQ(error, L"");
-      EXPECT_NE(InstallLogText().find(c.Reported), std::wstring::npos) << WideToAnsi(InstallLogText(), CP_UTF8);
-      EXPECT_EQ(View.CopyFailures, std::vector<std::wstring>{L"拷贝安装文件失败,安装程序将退出！|提示"});
+      EXPECT_EQ(Refusal, L"");
+      // The message, then the reason when there is one, and the caption.
+      ASSERT_EQ(View.CopyFailures.size(), 1u);
+      const std::wstring& box = View.CopyFailures[0];
+      EXPECT_TRUE(box.starts_with(std::wstring(CopyFailureText) + (c.Reason.empty() ? L"|" : L"\r\n\r\n")))
+          << WideToAnsi(box, CP_UTF8);
+      EXPECT_TRUE(box.ends_with(L"|" + std::wstring(CopyFailureCaption)));
+      EXPECT_NE(box.find(c.Reason), std::wstring::npos) << "the box gives the reason";
     }
-    EXPECT_EQ(error.find(SysErrorMessage(ERROR_SUCCESS)), std::wstring::npos) << "a failure reported as success";
+    EXPECT_EQ(log.find(SysErrorMessage(ERROR_SUCCESS)), std::wstring::npos) << "a failure reported as success";
     EXPECT_EQ(Differences(before, ReadInstallState(Dir.Path())), "");
 
     ClearInstallLog();
@@ -263,7 +288,7 @@ TEST_F(Upgrade, LeftoversOfAKilledRunArePutBackFirst) {
   // Another failed upgrade puts back all of version 1.
   UniqueHandle held(
       CreateFileW((Product() + L"Data\\b.dll").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-  EXPECT_THROW(Install(V2), std::exception);
+  EXPECT_FALSE(Install(V2));
   held.reset();
   EXPECT_EQ(Differences(before, ReadInstallState(Dir.Path())), "");
 
@@ -299,4 +324,53 @@ TEST(StagingArea, FileThatCannotBeDeletedIsScheduledForTheNextStart) {
                    &size);
   RegCloseKey(key);
   EXPECT_NE(pending.find(staged), std::wstring::npos);
+}
+
+// The user stops the installation during the copy: nothing of the new version
+// stays, the previous one is back, and no failure is shown or logged.
+TEST_F(Upgrade, CancelDuringTheCopyPutsThePreviousVersionBack) {
+  const TInstallState before = InstallVersion1();
+  ResetInstallerState();
+  View = TRecordingView();
+  View.Path = ExcludeTrailingBackslash(Root());
+  View.CancelAtCall = 5; // when the second file of the new version is written
+  TInstaller installer(View);
+  installer.UsePayload(V2.data(), V2.size());
+  EXPECT_FALSE(installer.DoInstall());
+  EXPECT_TRUE(installer.Cancelled());
+  EXPECT_GT(View.Position, 0) << "the copy had begun";
+  EXPECT_LT(View.Position, static_cast<int>(Version(2).size()));
+  EXPECT_TRUE(View.CopyFailures.empty());
+  EXPECT_TRUE(InstallLogText().empty()) << WideToAnsi(InstallLogText(), CP_UTF8);
+  EXPECT_EQ(Differences(before, ReadInstallState(Dir.Path())), "");
+}
+
+// An installation made before lists were kept is removed by the folder rule
+// it was made with, but never more than the product folder of a system or
+// profile folder it was recorded in.
+TEST_F(Upgrade, PreviousVersionWithoutAListOfItsFiles) {
+  InstallVersion1();
+  ASSERT_TRUE(DeleteFileW((Product() + L"InstalledFiles.lst").c_str()));
+  WriteTextFile(Product() + L"stray.tmp", "left by the previous version");
+  ASSERT_TRUE(Install(V2));
+  ExpectVersion2();
+  EXPECT_FALSE(FileExists(Product() + L"stray.tmp")) << "the install folder's files went, as before";
+
+  // A record that names the documents folder itself: only its product folder goes.
+  wchar_t documents[MAX_PATH] = {};
+  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_PERSONAL | CSIDL_FLAG_CREATE, nullptr, 0, documents), S_OK);
+  const std::wstring mine = std::wstring(documents) + L"\\";
+  WriteTextFile(mine + L"letter.txt", "the user's letter");
+  ForceDirectories(mine + L"Qelvane");
+  WriteTextFile(mine + L"Qelvane\\Lumox.exe", "an old copy");
+  TRegistry record;
+  ASSERT_TRUE(record.OpenKey(InstallRecordKey(), false));
+  record.WriteString(L"InstallLocation", mine);
+  ClearInstallLog();
+  ASSERT_TRUE(Install(V2));
+  EXPECT_EQ(ReadFileBytes(mine + L"letter.txt"), "the user's letter");
+  EXPECT_FALSE(FileExists(mine + L"Qelvane\\Lumox.exe"));
+  EXPECT_NE(InstallLogText().find(L"RemovePreviousVersion:"), std::wstring::npos);
+  DeleteFileW((mine + L"letter.txt").c_str());
+  RemoveTree(mine + L"Qelvane\\");
 }

@@ -93,3 +93,41 @@ TEST_F(SkinLabelTest, TheTextIsDrawnFromTheTopLeftOverTheParent) {
     }
   EXPECT_GT(ink, 10);
 }
+
+// A face that is not installed is drawn in one that is: the label measures
+// and draws its caption, and the replacement is logged once however many
+// controls name the face.
+TEST_F(SkinLabelTest, AFaceThatIsNotInstalledIsReplacedByOneThatIs) {
+  DeleteFileW(SkinLogPath().c_str());
+  TSkinLabel& other = TComponent::Create<TSkinLabel>(*Form);
+  for (TSkinLabel* l : {Label, &other}) {
+    l->CaptionText().SetFontFamilyName(L"No Such Face 7");
+    l->SetCaption(L"安装");
+  }
+  Label->SetAutoSize(false);
+  Label->SetBounds(10, 20, 150, 60);
+  Form->FinishCreation();
+  Form->Show();
+  UpdateWindow(Form->Handle());
+  PaintAll();
+  for (TSkinLabel* l : {Label, &other}) {
+    const Gdiplus::Font* font = l->CaptionText().GPFont();
+    ASSERT_NE(font, nullptr);
+    Gdiplus::FontFamily family;
+    ASSERT_EQ(font->GetFamily(&family), Gdiplus::Ok);
+    WCHAR face[LF_FACESIZE] = {};
+    family.GetFamilyName(face);
+    EXPECT_NE(std::wstring(face), L"No Such Face 7");
+  }
+  EXPECT_GT(TextWidth(L"安装"), 10);
+  const TGdiBitmap& buf = Label->BufferBitmap();
+  int ink = 0;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 150; ++x)
+      ink += Rgb(buf, x, y) != (PatternAt(20 + x, 30 + y) & 0xFFFFFF);
+  EXPECT_GT(ink, 10) << "the caption is drawn";
+  const std::string log = SkinLogText();
+  const size_t first = log.find("\"No Such Face 7\" is not installed");
+  EXPECT_NE(first, std::string::npos) << log;
+  EXPECT_EQ(log.find("No Such Face 7", first + 2), std::string::npos) << "logged once: " << log;
+}

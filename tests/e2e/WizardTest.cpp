@@ -331,3 +331,83 @@ TEST_F(WizardTest, ADamagedPayloadShowsTheErrorBoxThenADisabledFinishedPage) {
   EXPECT_EQ(p.WaitForExit(20000), 1u);
   DeleteFileW(damaged.c_str());
 }
+
+// A folder the installer must not or cannot use is refused with a prompt that
+// says why, and the path page stays for another choice; nothing is written.
+// A folder that passes is then installed into as usual.
+TEST_F(WizardTest, ARefusedFolderIsToldAndThePathPageStays) {
+  const std::wstring blocker = L"C:\\blocker";
+  WriteTextFile(blocker, ""); // a file where a folder would be made
+  struct TRemove {
+    std::wstring Path;
+    ~TRemove() { DeleteFileW(Path.c_str()); }
+  } removeBlocker{blocker};
+  wchar_t windows[MAX_PATH] = {};
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  std::wstring missing;
+  for (wchar_t d = L'Y'; d > L'D' && missing.empty(); --d)
+    if (!(GetLogicalDrives() & (1u << (d - L'A')))) missing = std::wstring(1, d) + L":\\Norventa";
+  ASSERT_FALSE(missing.empty());
+
+  TInstallerProcess p(InstallExe());
+  HWND w = p.WaitForWindow(562, 371);
+  ASSERT_NE(w, nullptr);
+  ASSERT_TRUE(ConfirmNotice(w)) << "the options page";
+  Click(w, Wizard.Operator); // 自定义安装>>
+  HWND edit = FindChildOfClass(w, L"Edit");
+  ASSERT_NE(edit, nullptr);
+  const std::wstring refused[] = {L"C:\\", L"Apps", windows, missing, L"C:\\a|b", blocker + L"\\Norventa"};
+  for (const std::wstring& folder : refused) {
+    SCOPED_TRACE(WideToAnsi(folder, CP_UTF8));
+    TypeInto(edit, folder);
+    Click(w, Wizard.OkInstall);
+    HWND prompt = p.WaitForWindow(0, 0, 30000, w);
+    ASSERT_NE(prompt, nullptr) << "the refused-folder prompt";
+    wchar_t caption[64] = {};
+    GetWindowTextW(prompt, caption, 64);
+    EXPECT_STREQ(caption, L"选择安装目录");
+    PostMessageW(prompt, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(prompt) && IsWindowEnabled(w); }, 10000));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(edit) != FALSE; }, 5000)) << "back on the path page";
+    EXPECT_FALSE(Installed());
+  }
+  EXPECT_FALSE(FileExists(std::wstring(windows) + L"\\Qelvane\\Lumox.exe"));
+  EXPECT_FALSE(DirectoryExists(L"C:\\Qelvane"));
+
+  // Another choice installs.
+  TypeInto(edit, ExcludeTrailingBackslash(DefaultDir));
+  Click(w, Wizard.OkInstall);
+  ASSERT_TRUE(WaitForInstallEnd(w));
+  ASSERT_TRUE(WaitUntil([&] { return Installed(); }, 30000)) << "no install record";
+  EXPECT_EQ(RecordString(L"InstallLocation"), DefaultDir);
+  Sleep(1000);
+  Click(w, Wizard.Close);
+  EXPECT_EQ(p.WaitForExit(20000), 0u);
+}
+
+// On a system without the faces the skin and the forms name (a fresh prefix
+// without the Chinese font substitutes), each is drawn in a face that exists,
+// logged, and the wizard shows and works as usual.
+TEST_F(WizardTest, FacesThatAreNotInstalledAreReplacedAndTheWizardShows) {
+  // This test's prefix is its own copy: the substitutes go for good.
+  for (REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes", 0,
+                            KEY_SET_VALUE | view, &key),
+              ERROR_SUCCESS);
+    for (const wchar_t* face :
+         {L"微软雅黑", L"Microsoft YaHei", L"宋体", L"SimSun", L"新宋体", L"NSimSun", L"黑体", L"SimHei"})
+      RegDeleteValueW(key, face);
+    RegCloseKey(key);
+  }
+  TInstallerProcess p(InstallExe());
+  HWND w = p.WaitForWindow(562, 371);
+  ASSERT_NE(w, nullptr) << "the wizard shows";
+  ASSERT_TRUE(ConfirmNotice(w)) << "and works";
+  const std::wstring log = AnsiToWide(ReadFileBytes(BuiltFile("SkinEngine.log")));
+  const std::wstring line = L"Font \"微软雅黑\" is not installed; using \"";
+  ASSERT_NE(log.find(line), std::wstring::npos) << WideToAnsi(log, CP_UTF8);
+  EXPECT_EQ(log.find(line, log.find(line) + 1), std::wstring::npos) << "logged once";
+  Click(w, Wizard.Close);
+  EXPECT_EQ(p.WaitForExit(20000), 1u);
+}

@@ -1,9 +1,11 @@
 // shot_driver.exe: one user action on a window of the virtual display, for
 // the screenshot script. "click W H X Y" clicks at (X, Y) of the visible
 // top-level window whose size is W x H (H 0: any height); "type W H TEXT" types into its edit;
-// "rect W H" prints its left and top; "ok" presses OK on a visible system
-// message box; "install EXE" starts an installer and takes it through a
-// quick install as a user would, returning its exit code. Exit code 0 when done.
+// "rect W H" prints its left and top; "close W H" closes it as its close
+// button would; "prompt" prints the size of a visible form that is not the
+// wizard; "ok" presses OK on a visible system message box; "install EXE" starts an installer and
+// takes it through a quick install as a user would, returning its exit code.
+// Exit code 0 when done.
 #include <windows.h>
 
 #include <cstdio>
@@ -58,6 +60,28 @@ int wmain(int argc, wchar_t** argv) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     return 0;
   }
+  if (verb == L"prompt") { // the size of a visible form that is not the wizard
+    struct TP {
+      HWND Found = nullptr;
+    } p;
+    EnumWindows(
+        [](HWND w, LPARAM l) CALLBACK -> BOOL {
+          RECT r;
+          wchar_t cls[64] = {};
+          GetClassNameW(w, cls, 64);
+          if (!IsWindowVisible(w) || !GetWindowRect(w, &r) || std::wstring(cls) == L"#32770") return TRUE;
+          if (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_NOACTIVATE) return TRUE; // a drop shadow
+          if (r.right - r.left == 562 && r.bottom - r.top == 371) return TRUE;
+          if (r.right - r.left < 100 || r.bottom - r.top < 60) return TRUE;
+          reinterpret_cast<TP*>(l)->Found = w;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&p));
+    RECT r;
+    if (!p.Found || !GetWindowRect(p.Found, &r)) return 1;
+    std::printf("%ld %ld\n", r.right - r.left, r.bottom - r.top);
+    return 0;
+  }
   if (verb == L"install" && argc >= 3) {
     TInstallerProcess installer(argv[2]);
     if (!installer.Id()) return 3;
@@ -77,6 +101,10 @@ int wmain(int argc, wchar_t** argv) {
     RECT r;
     GetWindowRect(w, &r);
     std::printf("%ld %ld %ld\n", r.left, r.top, r.bottom - r.top);
+    return 0;
+  }
+  if (verb == L"close") {
+    PostMessageW(w, WM_CLOSE, 0, 0);
     return 0;
   }
   if (verb == L"click" && argc >= 6) {
