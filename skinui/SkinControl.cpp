@@ -272,7 +272,6 @@ void TFormDrawSkinCustomControl::PaintNormalImageToBuffer() {
     FNormalBufferGPBitmap = NewArgbBitmap(Width(), Height());
     FNormalBufferGPGraphics = NewGraphics(FNormalBufferGPBitmap);
     FNormalDrawGPRect = {0, 0, Width(), Height()};
-    FNormalDrawRect = {0, 0, Width(), Height()};
     made = true;
   }
   if (made || IsNeedRepaintNormalImage()) {
@@ -290,7 +289,6 @@ void TFormDrawSkinCustomControl::PaintSelfImageToBuffer() {
     FSelfBufferGPBitmap = NewArgbBitmap(Width(), Height());
     FSelfBufferGPGraphics = NewGraphics(FSelfBufferGPBitmap);
     FSelfDrawGPRect = {0, 0, Width(), Height()};
-    FSelfDrawRect = {0, 0, Width(), Height()};
     made = true;
   }
   if (made || IsNeedRepaintSelfImage()) {

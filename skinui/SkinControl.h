@@ -167,6 +167,10 @@ protected:
   virtual void ChangeSkinFile();
   virtual void ChangeSkinBackGroundItem(TBaseSkinItem* AItem);
 
+  // The normal image must be drawn again before the form next takes it.
+  void RepaintNormalImage() { FForceRepaintNormalImage = true; }
+
+private:
   TGdiPlusLease FLease;
   bool FSelfPaint = false;
   bool FForceRepaintNormalImage = true;
@@ -178,8 +182,6 @@ protected:
   bool FSelfJustChangeSkinFile = true, FSelfJustChangeSkinBackGround = true;
   bool FNormalJustChangeSkinFile = true, FNormalJustChangeSkinBackGround = true;
   TGPRect FSelfDrawGPRect, FNormalDrawGPRect;
-  TRect FSelfDrawRect, FNormalDrawRect;
-  bool FIsNeedAppendPaint = false;
 };
 
 // The skinned controls' default font: the drawing toolkit's default skin font.

@@ -1,13 +1,13 @@
-// The zone view: construction, properties, the layout and its queries, and
-// the drawing of the zones (scroll bars and input are in the other
-// SkinZoneView*.cpp files).
+// The zone view: construction, properties, timers, the layout and its
+// queries, and the drawing of the zones (input is in SkinZoneViewInput.cpp,
+// the scroll bars and the tree walks in their own classes).
 #include "skinui/SkinZoneView.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "skin/SkinLog.h"
-#include "skin/SkinMng.h"
 #include "skinui/SkinZoneViewStyle.h"
 
 namespace qelvane {
@@ -15,9 +15,8 @@ namespace qelvane {
 TSkinZoneView::TSkinZoneView(TComponent* AOwner) : TSkinCustomControl(AOwner) {
   TabStop = true;
   FZones = std::make_unique<TZoneList>(this, nullptr);
-  FScrollTimer = &TComponent::Create<TTimer>(*this);
-  FScrollTimer->SetInterval(100);
-  FScrollTimer->OnTimer = [this](TObject*) { ScrollTimerTimer(); };
+  FWalker = std::make_unique<TZoneWalker>(*this, *FZones);
+  FBars = std::make_unique<TZoneScrollBars>(*this);
   ChangeSkinFile();
   FRedrawAllDispalyZones = true;
   SetIsNeedAppendPaint(true);
@@ -29,7 +28,8 @@ TSkinZoneView::~TSkinZoneView() {
   for (TBaseZoneViewStyle* style : std::vector<TBaseZoneViewStyle*>(FStyles))
     style->ZoneViewGone(this);
   // The timers are owned components, freed after this body: no tick from now on.
-  for (TTimer* t : {FScrollTimer, FIdleTimer, FBlinkTimer, FEnterHoverTimer, FLeaveHoverTimer})
+  FBars->Release();
+  for (TTimer* t : {FIdleTimer, FBlinkTimer, FEnterHoverTimer, FLeaveHoverTimer})
     if (t) t->SetEnabled(false);
   FVisibleZoneList.clear();
   FDisplayZoneList.clear();
@@ -62,31 +62,27 @@ void TSkinZoneView::SetFillWidth(bool Value) {
 void TSkinZoneView::SetStyleName(const std::wstring& Value) {
   if (Value == FStyleName) return;
   FStyleName = Value;
-  LoadScrollBarImages();
+  FBars->LoadImages(FStyleName);
   FRedrawAllDispalyZones = true;
   RepaintSelfImage();
 }
 
 void TSkinZoneView::SetHorzScrollPosition(int32_t Value) {
   PrepareDisplay();
-  const int32_t v = FScroll.HorzVisible ? std::clamp(Value, 0, FScroll.HorzMax) : 0;
-  if (v == FHorzScrollPos) return;
-  FHorzScrollPos = v;
+  if (!FBars->SetHorzPosition(Value)) return;
   RepaintSelfImage();
   HoverAfterScroll();
 }
 
 void TSkinZoneView::SetVertScrollPosition(int32_t Value) {
   PrepareDisplay();
-  const int32_t v = FScroll.VertVisible ? std::clamp(Value, 0, FScroll.VertMax) : 0;
-  if (v == FVertScrollPos) return;
-  FVertScrollPos = v;
+  if (!FBars->SetVertPosition(Value)) return;
   RepaintSelfImage();
   HoverAfterScroll();
 }
 
 bool TSkinZoneView::PtInVertScrollBar(TPoint P) const {
-  if (!FScroll.VertVisible) return false;
+  if (!VertScrollVisible()) return false;
   return PtInRect({ClientWidth() - ZoneScrollBarSize, 0, ClientWidth(), ClientHeight()}, P);
 }
 
@@ -167,7 +163,7 @@ void TSkinZoneView::BlinkTimerTimer() {
 
 int TSkinZoneView::GetBlinkingZoneCount() const {
   int n = 0;
-  ForEachZone([&](TZone& z) {
+  FWalker->ForEach([&](TZone& z) {
     if (z.Blinking()) ++n;
     return true;
   });
@@ -194,23 +190,9 @@ void TSkinZoneView::Repaint() {
 
 // --- The tree.
 
-// Visits the zones in tree order, a zone before its children, without
-// recursion; AVisit(zone) returns whether to go on into the zone's children.
-template <class F> void TSkinZoneView::ForEachZone(F&& AVisit) const {
-  std::vector<std::pair<const TZoneList*, std::size_t>> stack{{FZones.get(), 0}};
-  while (!stack.empty()) {
-    auto& [list, index] = stack.back();
-    if (index >= list->Count()) {
-      stack.pop_back();
-      continue;
-    }
-    TZone& z = *list->Items(index++);
-    if (AVisit(z) && z.ChildZones().Count() > 0) stack.push_back({&z.ChildZones(), 0});
-  }
-}
-
 void TSkinZoneView::LayoutChanged() {
   FLayoutValid = false;
+  if (FPainting) FRepaintAfterPaint = true;
 }
 
 void TSkinZoneView::ForgetLayout() {
@@ -229,16 +211,19 @@ void TSkinZoneView::ForgetLayout() {
 void TSkinZoneView::ZoneFreed(TZone*) {
   if (FDestroying) return;
   ForgetLayout();
+  LayoutChanged();
+}
+
+void TSkinZoneView::FreeZone(std::unique_ptr<TZone> AZone) {
+  FWalker->Free(std::move(AZone));
 }
 
 void TSkinZoneView::ZoneExpanding(TZone& AZone) {
   if (MultiExpand) return;
-  std::vector<TZone*> others;
-  ForEachZone([&](TZone& z) {
-    if (&z != &AZone && z.Expanded() && !AZone.IsAncestor(&z)) others.push_back(&z);
-    return true;
-  });
+  const std::vector<TZone*> others =
+      FWalker->Collect([&](TZone& z) { return &z != &AZone && z.Expanded() && !AZone.IsAncestor(&z); });
   for (TZone* z : others) {
+    if (!FWalker->InTree(*z)) continue; // freed by a handler meanwhile
     z->FExpanded = false;
     z->Changed();
     if (OnExpandZone) OnExpandZone(this, z, z->FDrawRect, false);
@@ -269,13 +254,10 @@ void TSkinZoneView::ZoneBlinkingChanged(TZone& AZone) {
 
 void TSkinZoneView::ClearSelectedZones() {
   bool any = false;
+  const TZoneWalker::THold hold = FWalker->Hold();
   SkinGuard(TLogSubject{ClassName(), Name()}, L"ClearSelectedZones", [&] {
-    std::vector<TZone*> selected;
-    ForEachZone([&](TZone& z) {
-      if (z.Selected() && z.Width() > 0 && z.Height() > 0) selected.push_back(&z);
-      return true;
-    });
-    for (TZone* z : selected) {
+    for (TZone* z : FWalker->Collect([](TZone& z) { return z.Selected(); })) {
+      if (!FWalker->InTree(*z)) continue; // freed by a handler meanwhile
       z->FSelected = false;
       z->Changed();
       any = true;
@@ -287,17 +269,23 @@ void TSkinZoneView::ClearSelectedZones() {
 
 // --- Layout.
 
+TZoneScrollInput TSkinZoneView::StackSize() const {
+  return {ClientWidth(), Height(), FMaxWidth, FTotalHeight, FVisibleZoneList.size(), FFillWidth, 0, 0};
+}
+
 void TSkinZoneView::Relayout() {
   ForgetLayout();
   TZoneStacker stacker(FClientMargins, FItemSpace, FFillWidth, ClientWidth());
-  ForEachZone([&](TZone& z) {
+  FWalker->ForEach([&](TZone& z) {
     if (z.Width() <= 0 || z.Height() <= 0) return false;
-    const TRect r = stacker.Add(z.Width(), z.Height());
-    z.FDisplayRect = r;
+    // A zone the coordinates cannot hold any more is left out, as its children.
+    const std::optional<TRect> r = stacker.Add(z.Width(), z.Height());
+    if (!r) return false;
+    z.FDisplayRect = *r;
     z.FVisible = true;
     z.FDisplayIndex = static_cast<int32_t>(FVisibleZoneList.size());
     FVisibleZoneList.push_back(&z);
-    FVisibleRects.push_back(r);
+    FVisibleRects.push_back(*r);
     return z.Expanded();
   });
   FMaxWidth = stacker.MaxWidth();
@@ -311,9 +299,7 @@ void TSkinZoneView::Relayout() {
 
   // Which bars show depends only on the stack and the client size, both
   // fixed until the next layout: zones beside a vertical bar end before it.
-  const TZoneScroll plan = PlanZoneScroll({ClientWidth(), Height(), FMaxWidth, FTotalHeight, FVisibleZoneList.size(),
-                                           FFillWidth, FHorzScrollPos, FVertScrollPos});
-  if (plan.VertVisible) {
+  if (FBars->Plan(StackSize()).VertVisible) {
     for (std::size_t i = 0; i < FVisibleZoneList.size(); ++i) {
       FVisibleRects[i].Right -= ZoneScrollBarSize;
       FVisibleZoneList[i]->FDisplayRect.Right -= ZoneScrollBarSize;
@@ -325,43 +311,37 @@ void TSkinZoneView::PrepareDisplay() {
   if (!FLayoutValid || ClientWidth() != FLayoutClientWidth || Height() != FLayoutClientHeight) Relayout();
   FPrepareDisplay = true;
 
-  FScroll = PlanZoneScroll({ClientWidth(), Height(), FMaxWidth, FTotalHeight, FVisibleZoneList.size(), FFillWidth,
-                            FHorzScrollPos, FVertScrollPos});
-  FHorzScrollPos = FScroll.HorzPosition;
-  FVertScrollPos = FScroll.VertPosition;
+  if (FBars->Layout(StackSize())) FRedrawAllDispalyZones = true;
   if (FTotalHeight != FLastTotalHeight) FRedrawAllDispalyZones = true;
   FLastTotalHeight = FTotalHeight;
-  if (FHorzScrollPos != FLastHorzScrollOffset || FVertScrollPos != FLastVertScrollOffset) FRedrawAllDispalyZones = true;
-  FLastHorzScrollOffset = FHorzScrollPos;
-  FLastVertScrollOffset = FVertScrollPos;
 
   // The zones inside the viewport, found without walking the whole stack.
-  ViewportIndexes(FVisibleRects, FOrdered, FVertScrollPos, FVertScrollPos + FScroll.ViewHeight, FDisplayIndexes);
+  const TZoneScroll& scroll = FBars->Scroll();
+  const int32_t top = FBars->VertPosition();
+  ViewportIndexes(FVisibleRects, FOrdered, top, top + scroll.ViewHeight, FDisplayIndexes);
   FDisplayZoneList.clear();
   for (std::size_t i : FDisplayIndexes)
     FDisplayZoneList.push_back(FVisibleZoneList[i]);
   if (FDisplayZoneList.size() > FLastDisplayCount) FRedrawAllDispalyZones = true;
   FLastDisplayCount = FDisplayZoneList.size();
-  if (FScroll.ViewHeight != FLastActualClientHeight) {
-    if (!FDisplayZoneList.empty() && FDisplayZoneList.back()->FDisplayRect.Bottom - FVertScrollPos > FScroll.ViewHeight)
+  if (scroll.ViewHeight != FLastActualClientHeight) {
+    if (!FDisplayZoneList.empty() && FDisplayZoneList.back()->FDisplayRect.Bottom - top > scroll.ViewHeight)
       FRedrawAllDispalyZones = true;
-    FLastActualClientHeight = FScroll.ViewHeight;
+    FLastActualClientHeight = scroll.ViewHeight;
   }
-
-  FHorzBar = HorzScrollBarRects(FScroll.ViewWidth, Height(), FMaxWidth, FHorzScrollPos, FScroll.HorzMax);
-  FVertBar = VertScrollBarRects(ClientWidth(), FScroll.ViewHeight, FTotalHeight, FVertScrollPos, FScroll.VertMax);
 }
 
 TRect TSkinZoneView::ZoneDrawRect(const TZone& AZone) const {
   const TRect& r = AZone.FDisplayRect;
-  return {r.Left - FHorzScrollPos, r.Top - FVertScrollPos, r.Right - FHorzScrollPos, r.Bottom - FVertScrollPos};
+  const int32_t x = FBars->HorzPosition(), y = FBars->VertPosition();
+  return {r.Left - x, r.Top - y, r.Right - x, r.Bottom - y};
 }
 
 // --- Queries.
 
 TZone* TSkinZoneView::GetSelected() const {
   TZone* found = nullptr;
-  ForEachZone([&](TZone& z) {
+  FWalker->ForEach([&](TZone& z) {
     if (!found && z.Selected()) found = &z;
     return !found;
   });
@@ -369,15 +349,13 @@ TZone* TSkinZoneView::GetSelected() const {
 }
 
 void TSkinZoneView::GetSelectedList(std::vector<TZone*>& AList) const {
-  ForEachZone([&](TZone& z) {
-    if (z.Selected()) AList.push_back(&z);
-    return true;
-  });
+  for (TZone* z : FWalker->Collect([](TZone& z) { return z.Selected(); }))
+    AList.push_back(z);
 }
 
 int TSkinZoneView::GetTotalZoneCount(bool AVisible) const {
   int n = 0;
-  ForEachZone([&](TZone& z) {
+  FWalker->ForEach([&](TZone& z) {
     ++n;
     return !AVisible || z.Expanded();
   });
@@ -387,24 +365,17 @@ int TSkinZoneView::GetTotalZoneCount(bool AVisible) const {
 int32_t TSkinZoneView::GetTotalZoneHeight(bool AVisible) {
   if (!FPrepareDisplay || !FLayoutValid) PrepareDisplay();
   if (!AVisible) return FTotalHeight;
-  int32_t h = 0;
+  int64_t h = 0;
   for (TZone* z : FDisplayZoneList)
     h += z->Height();
-  return h;
+  return static_cast<int32_t>(std::min<int64_t>(h, std::numeric_limits<int32_t>::max()));
 }
 
 TZone* TSkinZoneView::GetZoneFromPoint(int32_t X, int32_t Y) {
   PrepareDisplay();
-  if (PtInBars(X, Y)) return nullptr;
-  for (TZone* z : FDisplayZoneList)
-    if (ZoneHit(*z, X, Y)) return z;
-  return nullptr;
-}
-
-bool TSkinZoneView::ZoneHit(TZone& AZone, int32_t X, int32_t Y) {
-  TRect r = ZoneDrawRect(AZone);
-  if (OnAdjustZoneRect) OnAdjustZoneRect(this, &AZone, r);
-  return PtInRect(r, {X, Y});
+  if (FBars->Contains(X, Y)) return nullptr;
+  const TZoneWalker::THold hold = FWalker->Hold();
+  return FWalker->ZoneAt(DisplayedZones(), X, Y);
 }
 
 std::unique_ptr<TGdiBitmap> TSkinZoneView::GetZoneBitmap(const TZone* AZone) const {
@@ -427,23 +398,34 @@ IGPBitmap TSkinZoneView::CreateSelfBufferBitmap() {
   return TSkinCustomControl::CreateSelfBufferBitmap();
 }
 
+void TSkinZoneView::Paint() {
+  FPainting = true;
+  TSkinCustomControl::Paint();
+  FPainting = false;
+  // The paint ends by taking back every repaint request made during it.
+  if (std::exchange(FRepaintAfterPaint, false)) RepaintSelfImage();
+}
+
 void TSkinZoneView::CustomPaint(Gdiplus::Graphics& Graphics, const TGPRect&) {
   if (!FEnableUpdateView || FUpdateCount > 0) return;
   PrepareDisplay();
   if (FRedrawAllDispalyZones) Graphics.Clear(Gdiplus::Color(0x00000000));
   DrawZones(Graphics);
-  DrawScrollBars(Graphics);
+  FBars->Draw(Graphics);
   FRedrawAllDispalyZones = false;
 }
 
 void TSkinZoneView::DrawZones(Gdiplus::Graphics& G) {
-  for (TZone* z : FDisplayZoneList) {
+  const TZoneWalker::THold hold = FWalker->Hold();
+  for (TZone* z : DisplayedZones()) {
+    if (!FWalker->InTree(*z)) continue; // freed by a handler meanwhile
     bool need = z->DispalyChanged() || FRedrawAllDispalyZones || z->Selected() || z->MouseOver() || z->MouseDown() ||
                 z->Blinking() || z->BlinkRedraw();
     z->FDrawRect = ZoneDrawRect(*z);
-    const TRect& r = z->FDrawRect;
+    const TRect r = z->FDrawRect;
     if (OnPrepareDrawZone) {
       OnPrepareDrawZone(this, G, z, r);
+      if (!FWalker->InTree(*z)) continue;
       if (RectWidth(r) < z->NeedDisplayWidth || RectHeight(r) < z->NeedDisplayHeight) need = true;
     }
     if (need && OnDrawZone) {
@@ -462,8 +444,9 @@ void TSkinZoneView::DrawZones(Gdiplus::Graphics& G) {
 
 void TSkinZoneView::AppendPaint(Gdiplus::Graphics& Graphics, const TGPRect&) {
   if (!OnAppendDrawZone) return;
-  for (TZone* z : FDisplayZoneList)
-    OnAppendDrawZone(this, Graphics, z, z->FDrawRect);
+  const TZoneWalker::THold hold = FWalker->Hold();
+  for (TZone* z : DisplayedZones())
+    if (FWalker->InTree(*z)) OnAppendDrawZone(this, Graphics, z, z->FDrawRect);
 }
 
 // --- Skin.
@@ -471,27 +454,9 @@ void TSkinZoneView::AppendPaint(Gdiplus::Graphics& Graphics, const TGPRect&) {
 void TSkinZoneView::ChangeSkinFile() {
   TSkinCustomControl::ChangeSkinFile();
   if (IsDesigning()) return;
-  LoadScrollBarImages();
+  FBars->LoadImages(FStyleName);
   FRedrawAllDispalyZones = true;
   RepaintSelfImage();
-}
-
-void TSkinZoneView::LoadScrollBarImages() {
-  TSkinMng& mng = SkinMng();
-  if (!mng.Loaded()) return;
-  auto& styles = mng.SkinZoneViewItems();
-  const TSkinZoneViewScrollBarItem* item = nullptr;
-  if (FStyleName.empty())
-    item = styles.StyleList.empty() ? nullptr : styles.StyleList.front().get();
-  else
-    item = styles.GetItem(FStyleName);
-  if (!item) return;
-  FBitmap_HorzTopBtn = item->Bitmap_HorzTopBtn;
-  FBitmap_HorzScrollBtn = item->Bitmap_HorzScrollBtn;
-  FBitmap_HorzBottomBtn = item->Bitmap_HorzBottomBtn;
-  FBitmap_VertTopBtn = item->Bitmap_VertTopBtn;
-  FBitmap_VertScrollBtn = item->Bitmap_VertScrollBtn;
-  FBitmap_VertBottomBtn = item->Bitmap_VertBottomBtn;
 }
 
 } // namespace qelvane

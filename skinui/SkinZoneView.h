@@ -9,6 +9,12 @@
 // The layout is kept between paints and made again only when the tree, a
 // zone's size or expansion, the margins or the client size changed, so a
 // scroll step costs work in proportion to the zones in the viewport.
+//
+// The view owns two helpers: its scroll bars (TZoneScrollBars: positions,
+// bar geometry and drawing, arrows and the thumb drag) and the walker of its
+// tree (TZoneWalker: visiting zones, hit tests, moving and freeing subtrees,
+// and keeping zones freed by handlers alive until the walk that called them
+// ends). The view keeps its properties, events, layout, painting and input.
 #include <windows.h>
 
 #include <gdiplus.h>
@@ -20,9 +26,10 @@
 #include <vector>
 
 #include "core/layout/ZoneLayout.h"
-#include "drawing/GPBitmap.h"
 #include "drawing/GdiBitmap.h"
 #include "skinui/SkinControl.h"
+#include "skinui/SkinZoneViewBars.h"
+#include "skinui/SkinZoneViewWalk.h"
 #include "skinui/SkinZoneViewZones.h"
 #include "ui/Timer.h"
 
@@ -89,16 +96,16 @@ public:
 
   // --- Scrolling (positions in pixels; clamped into the ranges when the
   // view is laid out).
-  bool HorzScrollVisible() const { return FScroll.HorzVisible; }
-  bool VertScrollVisible() const { return FScroll.VertVisible; }
-  int32_t HorzScrollPosition() const { return FHorzScrollPos; }
-  int32_t VertScrollPosition() const { return FVertScrollPos; }
+  bool HorzScrollVisible() const { return FBars->Scroll().HorzVisible; }
+  bool VertScrollVisible() const { return FBars->Scroll().VertVisible; }
+  int32_t HorzScrollPosition() const { return FBars->HorzPosition(); }
+  int32_t VertScrollPosition() const { return FBars->VertPosition(); }
   void SetHorzScrollPosition(int32_t Value);
   void SetVertScrollPosition(int32_t Value);
   // The layout's figures and bar geometry (PrepareDisplay makes them).
-  const TZoneScroll& Scroll() const { return FScroll; }
-  const TScrollBarRects& HorzScrollBar() const { return FHorzBar; }
-  const TScrollBarRects& VertScrollBar() const { return FVertBar; }
+  const TZoneScroll& Scroll() const { return FBars->Scroll(); }
+  const TScrollBarRects& HorzScrollBar() const { return FBars->Horz(); }
+  const TScrollBarRects& VertScrollBar() const { return FBars->Vert(); }
   int32_t TotalHeight() const { return FTotalHeight; }
   int32_t MaxWidth() const { return FMaxWidth; }
   bool PtInVertScrollBar(TPoint P) const;
@@ -160,6 +167,7 @@ public:
 
 protected:
   IGPBitmap CreateSelfBufferBitmap() override;
+  void Paint() override;
   void CustomPaint(Gdiplus::Graphics& Graphics, const TGPRect& ADrawRect) override;
   void AppendPaint(Gdiplus::Graphics& Graphics, const TGPRect& ADrawRect) override;
   void ChangeSkinFile() override;
@@ -168,13 +176,16 @@ protected:
 private:
   friend class TZone;
   friend class TZoneList;
+  friend class TZoneWalker;
   friend class TBaseZoneViewStyle;
 
-  // --- Called by the zones.
+  // --- Called by the zones and the walker.
   // The tree, a size or an expansion changed: lay out again.
   void LayoutChanged();
-  // AZone is about to be freed: forget every reference to zones.
+  // AZone is about to be freed or left the tree: forget every reference to zones.
   void ZoneFreed(TZone* AZone);
+  // A list lets go of a zone: freed now, or after the walk that runs handlers.
+  void FreeZone(std::unique_ptr<TZone> AZone);
   void ZoneExpanding(TZone& AZone);
   void ZoneExpanded(TZone& AZone);
   void ZoneSelected(TZone& AZone);
@@ -183,24 +194,15 @@ private:
   // --- Layout.
   void ForgetLayout();
   void Relayout();
-  void EnsureLayout();
-  template <class F> void ForEachZone(F&& AVisit) const;
+  TZoneScrollInput StackSize() const;
+  // The zones in the viewport as a copy: handlers may change the layout.
+  std::vector<TZone*> DisplayedZones() const { return FDisplayZoneList; }
 
   // --- Painting.
   void DrawZones(Gdiplus::Graphics& G);
-  void DrawScrollBars(Gdiplus::Graphics& G);
-  void DrawScrollBar(Gdiplus::Graphics& G, const TScrollBarRects& ABar, const IGPBitmap& ATop, const IGPBitmap& AThumb,
-                     const IGPBitmap& ABottom);
-  void LoadScrollBarImages();
 
   // --- Input.
-  bool PtInBars(int32_t X, int32_t Y) const;
-  bool ZoneHit(TZone& AZone, int32_t X, int32_t Y);
   TZone* ZoneUnderCursor();
-  bool BarMouseDown(int32_t X, int32_t Y);
-  void ScrollTimerTimer();
-  void ApplyThumbDrag(int32_t X, int32_t Y);
-  bool ClearBarStates();
   void ClearZoneHover();
   void UpdateHover(int32_t X, int32_t Y);
   void HoverAfterScroll();
@@ -212,6 +214,8 @@ private:
   void BlinkTimerTimer();
 
   std::unique_ptr<TZoneList> FZones;
+  std::unique_ptr<TZoneWalker> FWalker;
+  std::unique_ptr<TZoneScrollBars> FBars;
   std::vector<TZone*> FVisibleZoneList;
   std::vector<TRect> FVisibleRects;
   std::vector<TZone*> FDisplayZoneList;
@@ -232,23 +236,13 @@ private:
   bool FEnableUpdateView = true;
   int FUpdateCount = 0;
   bool FDestroying = false;
+  // A handler changed the tree while the view painted: paint again after.
+  bool FPainting = false, FRepaintAfterPaint = false;
 
-  TZoneScroll FScroll;
-  int32_t FHorzScrollPos = 0, FVertScrollPos = 0;
-  int32_t FLastHorzScrollOffset = 0, FLastVertScrollOffset = 0;
-  TScrollBarRects FHorzBar, FVertBar;
-  // Which part of a bar is held, and the thumb drag.
-  TScrollBarPart FHorzDownPart = TScrollBarPart::None, FVertDownPart = TScrollBarPart::None;
-  int32_t FThumbGrabOffset = 0, FThumbLastCursor = 0;
-  IGPBitmap FBitmap_HorzTopBtn, FBitmap_HorzScrollBtn, FBitmap_HorzBottomBtn;
-  IGPBitmap FBitmap_VertTopBtn, FBitmap_VertScrollBtn, FBitmap_VertBottomBtn;
   std::wstring FStyleName;
-  // Timers are owned components of the view, made on first use.
-  TTimer* FScrollTimer = nullptr;
-
   bool FMouseDown = false;
-  bool FPressInBar = false;
 
+  // Timers are owned components of the view, made on first use.
   TTimer* FEnterHoverTimer = nullptr;
   TTimer* FLeaveHoverTimer = nullptr;
   bool FIsStartHoverTimer = false, FIsMouseHovered = false;
@@ -258,7 +252,8 @@ private:
   bool FIdleTimerEnable = false, FBlinkTimerEnable = false;
   uint32_t FIdleTimerInterval = 1000, FBlinkTimerInterval = 250;
 
-  // Styles attached to the view (they let go of it when it goes).
+  // Styles attached to the view, in the order they were attached (they let
+  // go of it when it goes).
   std::vector<TBaseZoneViewStyle*> FStyles;
 };
 

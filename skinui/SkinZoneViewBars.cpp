@@ -1,8 +1,12 @@
-// The zone view's own scroll bars: drawing them from the skin's images, the
-// arrow buttons, the thumb drag and the wheel.
-#include "skinui/SkinZoneView.h"
+// The zone view's scroll bars: layout, drawing from the skin's images, the
+// arrow buttons and the thumb drag.
+#include "skinui/SkinZoneViewBars.h"
 
 #include <algorithm>
+
+#include "skin/SkinMng.h"
+#include "skinui/SkinZoneView.h"
+#include "ui/Timer.h"
 
 namespace qelvane {
 
@@ -17,20 +21,8 @@ void DrawImageInto(Gdiplus::Graphics& G, const IGPBitmap& AImage, const TRect& R
   G.DrawImage(AImage->Native(), GPRect(R), 0, 0, AImage->Width(), AImage->Height(), Gdiplus::UnitPixel);
 }
 
-} // namespace
-
-bool TSkinZoneView::PtInBars(int32_t X, int32_t Y) const {
-  return (FScroll.HorzVisible && PtInRect(FHorzBar.Rect, {X, Y})) ||
-         (FScroll.VertVisible && PtInRect(FVertBar.Rect, {X, Y}));
-}
-
-void TSkinZoneView::DrawScrollBars(Gdiplus::Graphics& G) {
-  if (FScroll.HorzVisible) DrawScrollBar(G, FHorzBar, FBitmap_HorzTopBtn, FBitmap_HorzScrollBtn, FBitmap_HorzBottomBtn);
-  if (FScroll.VertVisible) DrawScrollBar(G, FVertBar, FBitmap_VertTopBtn, FBitmap_VertScrollBtn, FBitmap_VertBottomBtn);
-}
-
-void TSkinZoneView::DrawScrollBar(Gdiplus::Graphics& G, const TScrollBarRects& ABar, const IGPBitmap& ATop,
-                                  const IGPBitmap& AThumb, const IGPBitmap& ABottom) {
+void DrawBar(Gdiplus::Graphics& G, const TScrollBarRects& ABar, const IGPBitmap& ATop, const IGPBitmap& AThumb,
+             const IGPBitmap& ABottom) {
   // The bar is drawn anew over whatever a zone left under it.
   G.SetClip(GPRect(ABar.Rect));
   G.Clear(Gdiplus::Color(0x00000000));
@@ -57,9 +49,81 @@ void TSkinZoneView::DrawScrollBar(Gdiplus::Graphics& G, const TScrollBarRects& A
   G.Restore(state);
 }
 
-// A press on a bar: the arrows step, the thumb starts a drag. True when the
-// point lies on a bar.
-bool TSkinZoneView::BarMouseDown(int32_t X, int32_t Y) {
+} // namespace
+
+TZoneScrollBars::TZoneScrollBars(TSkinZoneView& AView) : FView(AView), FTimer(&TComponent::Create<TTimer>(AView)) {
+  FTimer->SetInterval(100);
+  FTimer->OnTimer = [this](TObject*) { TimerTick(); };
+}
+
+// --- Layout.
+
+TZoneScroll TZoneScrollBars::Plan(TZoneScrollInput AStack) const {
+  AStack.HorzPosition = FHorzPos;
+  AStack.VertPosition = FVertPos;
+  return PlanZoneScroll(AStack);
+}
+
+bool TZoneScrollBars::Layout(const TZoneScrollInput& AStack) {
+  FScroll = Plan(AStack);
+  FHorzPos = FScroll.HorzPosition;
+  FVertPos = FScroll.VertPosition;
+  const bool moved = FHorzPos != FLastHorzPos || FVertPos != FLastVertPos;
+  FLastHorzPos = FHorzPos;
+  FLastVertPos = FVertPos;
+  FHorz = HorzScrollBarRects(FScroll.ViewWidth, AStack.ClientHeight, AStack.MaxWidth, FHorzPos, FScroll.HorzMax);
+  FVert = VertScrollBarRects(AStack.ClientWidth, FScroll.ViewHeight, AStack.TotalHeight, FVertPos, FScroll.VertMax);
+  return moved;
+}
+
+bool TZoneScrollBars::SetHorzPosition(int32_t Value) {
+  const int32_t v = FScroll.HorzVisible ? std::clamp(Value, 0, FScroll.HorzMax) : 0;
+  if (v == FHorzPos) return false;
+  FHorzPos = v;
+  return true;
+}
+
+bool TZoneScrollBars::SetVertPosition(int32_t Value) {
+  const int32_t v = FScroll.VertVisible ? std::clamp(Value, 0, FScroll.VertMax) : 0;
+  if (v == FVertPos) return false;
+  FVertPos = v;
+  return true;
+}
+
+bool TZoneScrollBars::Contains(int32_t X, int32_t Y) const {
+  return (FScroll.HorzVisible && PtInRect(FHorz.Rect, {X, Y})) || (FScroll.VertVisible && PtInRect(FVert.Rect, {X, Y}));
+}
+
+// --- Drawing.
+
+void TZoneScrollBars::Draw(Gdiplus::Graphics& G) const {
+  if (FScroll.HorzVisible) DrawBar(G, FHorz, FHorzTopBtn, FHorzScrollBtn, FHorzBottomBtn);
+  if (FScroll.VertVisible) DrawBar(G, FVert, FVertTopBtn, FVertScrollBtn, FVertBottomBtn);
+}
+
+void TZoneScrollBars::LoadImages(const std::wstring& AStyleName) {
+  TSkinMng& mng = SkinMng();
+  if (!mng.Loaded()) return;
+  auto& styles = mng.SkinZoneViewItems();
+  const TSkinZoneViewScrollBarItem* item = nullptr;
+  if (AStyleName.empty())
+    item = styles.StyleList.empty() ? nullptr : styles.StyleList.front().get();
+  else
+    item = styles.GetItem(AStyleName);
+  if (!item) return;
+  FHorzTopBtn = item->Bitmap_HorzTopBtn;
+  FHorzScrollBtn = item->Bitmap_HorzScrollBtn;
+  FHorzBottomBtn = item->Bitmap_HorzBottomBtn;
+  FVertTopBtn = item->Bitmap_VertTopBtn;
+  FVertScrollBtn = item->Bitmap_VertScrollBtn;
+  FVertBottomBtn = item->Bitmap_VertBottomBtn;
+}
+
+// --- The mouse.
+
+bool TZoneScrollBars::Press(TMouseButton AButton, int32_t X, int32_t Y) {
+  FPressInBar = Contains(X, Y);
+  if (!FPressInBar || AButton != mbLeft) return FPressInBar;
   auto press = [&](const TScrollBarRects& ABar, TScrollBarPart& ADown, int32_t AAlong, int32_t APos, int32_t AStep,
                    void (TSkinZoneView::*ASetPos)(int32_t)) {
     const TScrollBarPart part = ScrollBarPartAt(ABar, X, Y);
@@ -67,15 +131,15 @@ bool TSkinZoneView::BarMouseDown(int32_t X, int32_t Y) {
     ADown = part;
     switch (part) {
     case TScrollBarPart::TopBtn:
-      (this->*ASetPos)(APos - AStep);
+      (FView.*ASetPos)(APos - AStep);
       break;
     case TScrollBarPart::BottomBtn:
-      (this->*ASetPos)(APos + AStep);
+      (FView.*ASetPos)(APos + AStep);
       break;
     case TScrollBarPart::Thumb:
       FThumbGrabOffset = ThumbGrabOffset(AAlong, ABar.ScrollPos);
       FThumbLastCursor = AAlong;
-      FScrollTimer->SetEnabled(true);
+      FTimer->SetEnabled(true);
       break;
     default: // the track: nothing
       break;
@@ -83,41 +147,39 @@ bool TSkinZoneView::BarMouseDown(int32_t X, int32_t Y) {
     return true;
   };
   if (FScroll.HorzVisible &&
-      press(FHorzBar, FHorzDownPart, X, FHorzScrollPos, FScroll.HorzStep, &TSkinZoneView::SetHorzScrollPosition))
+      press(FHorz, FHorzDown, X, FHorzPos, FScroll.HorzStep, &TSkinZoneView::SetHorzScrollPosition))
     return true;
-  return FScroll.VertVisible &&
-         press(FVertBar, FVertDownPart, Y, FVertScrollPos, FScroll.VertStep, &TSkinZoneView::SetVertScrollPosition);
+  if (FScroll.VertVisible)
+    press(FVert, FVertDown, Y, FVertPos, FScroll.VertStep, &TSkinZoneView::SetVertScrollPosition);
+  return true;
 }
 
-// While a thumb is held: follow the pointer along the bar.
-void TSkinZoneView::ApplyThumbDrag(int32_t X, int32_t Y) {
-  if (FVertDownPart == TScrollBarPart::Thumb && Y != FThumbLastCursor) {
+bool TZoneScrollBars::Dragging() const {
+  return FHorzDown == TScrollBarPart::Thumb || FVertDown == TScrollBarPart::Thumb;
+}
+
+void TZoneScrollBars::Drag(int32_t X, int32_t Y) {
+  if (FVertDown == TScrollBarPart::Thumb && Y != FThumbLastCursor) {
     FThumbLastCursor = Y;
-    SetVertScrollPosition(ThumbDragPosition(Y, FThumbGrabOffset, FVertBar.ScrollClient, FScroll.VertMax));
-  } else if (FHorzDownPart == TScrollBarPart::Thumb && X != FThumbLastCursor) {
+    FView.SetVertScrollPosition(ThumbDragPosition(Y, FThumbGrabOffset, FVert.ScrollClient, FScroll.VertMax));
+  } else if (FHorzDown == TScrollBarPart::Thumb && X != FThumbLastCursor) {
     FThumbLastCursor = X;
-    SetHorzScrollPosition(ThumbDragPosition(X, FThumbGrabOffset, FHorzBar.ScrollClient, FScroll.HorzMax));
+    FView.SetHorzScrollPosition(ThumbDragPosition(X, FThumbGrabOffset, FHorz.ScrollClient, FScroll.HorzMax));
   }
 }
 
-void TSkinZoneView::ScrollTimerTimer() {
+void TZoneScrollBars::TimerTick() {
   POINT p;
   if (!GetCursorPos(&p)) return;
-  const TPoint c = ScreenToClient({p.x, p.y});
-  ApplyThumbDrag(c.X, c.Y);
+  const TPoint c = FView.ScreenToClient({p.x, p.y});
+  Drag(c.X, c.Y);
 }
 
-bool TSkinZoneView::ClearBarStates() {
-  const bool any = FHorzDownPart != TScrollBarPart::None || FVertDownPart != TScrollBarPart::None;
-  FHorzDownPart = FVertDownPart = TScrollBarPart::None;
-  return any;
-}
-
-void TSkinZoneView::MouseWheel(int ADelta) {
-  if (EnableWheelInSelf && !CursorInClient()) return;
-  PrepareDisplay();
-  if (!FScroll.VertVisible) return;
-  SetVertScrollPosition(FVertScrollPos + (ADelta < 0 ? 10 : -10));
+bool TZoneScrollBars::Release() {
+  FTimer->SetEnabled(false);
+  const bool held = FHorzDown != TScrollBarPart::None || FVertDown != TScrollBarPart::None;
+  FHorzDown = FVertDown = TScrollBarPart::None;
+  return held;
 }
 
 } // namespace qelvane

@@ -1,4 +1,6 @@
 // The zone view's mouse, keyboard, hover and focus handling for its zones.
+// Handlers called from here may free zones: each entry holds the tree walk,
+// so the zones it still refers to stay alive until it returns.
 #include "skinui/SkinZoneView.h"
 
 #include <windowsx.h>
@@ -20,6 +22,13 @@ TZone* TSkinZoneView::ZoneUnderCursor() {
   return GetZoneFromPoint(c.X, c.Y);
 }
 
+void TSkinZoneView::MouseWheel(int ADelta) {
+  if (EnableWheelInSelf && !CursorInClient()) return;
+  PrepareDisplay();
+  if (!VertScrollVisible()) return;
+  SetVertScrollPosition(VertScrollPosition() + (ADelta < 0 ? 10 : -10));
+}
+
 void TSkinZoneView::ClearZoneHover() {
   bool changed = false;
   for (TZone* z : FDisplayZoneList) {
@@ -37,17 +46,17 @@ void TSkinZoneView::ClearZoneHover() {
 
 void TSkinZoneView::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) {
   TSkinCustomControl::MouseDown(Button, Shift, X, Y);
+  const TZoneWalker::THold hold = FWalker->Hold();
   FMouseDown = true;
   PrepareDisplay();
-  FPressInBar = PtInBars(X, Y);
-  if (FPressInBar) {
-    if (Button == mbLeft) BarMouseDown(X, Y);
+  if (FBars->Press(Button, X, Y)) {
     RepaintSelfImage();
     return;
   }
   bool hit = false;
-  for (TZone* z : FDisplayZoneList) {
-    const bool h = ZoneHit(*z, X, Y);
+  for (TZone* z : DisplayedZones()) {
+    if (!FWalker->InTree(*z)) continue;
+    const bool h = FWalker->Hit(*z, X, Y);
     z->SetMouseDown(h);
     hit = hit || h;
   }
@@ -57,24 +66,25 @@ void TSkinZoneView::MouseDown(TMouseButton Button, TShiftState Shift, int32_t X,
 
 void TSkinZoneView::MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y) {
   TSkinCustomControl::MouseUp(Button, Shift, X, Y);
-  FScrollTimer->SetEnabled(false);
+  const TZoneWalker::THold hold = FWalker->Hold();
+  const bool held = FBars->Release();
   FMouseDown = false;
   PrepareDisplay();
-  if (FPressInBar || PtInBars(X, Y)) {
-    ClearBarStates();
+  if (FBars->PressedInBar() || FBars->Contains(X, Y)) {
     RepaintSelfImage();
     return;
   }
-  if (ClearBarStates()) RepaintSelfImage();
+  if (held) RepaintSelfImage();
   if (FDisplayZoneList.size() > 10000) return;
   TZone* zone = nullptr;
-  for (TZone* z : FDisplayZoneList) {
-    if (!zone && ZoneHit(*z, X, Y)) zone = z;
+  for (TZone* z : DisplayedZones()) {
+    if (!FWalker->InTree(*z)) continue;
+    if (!zone && FWalker->Hit(*z, X, Y)) zone = z;
     z->SetMouseDown(false);
   }
   RepaintSelfImage();
   if (Button != mbRight) return;
-  if (zone) {
+  if (zone && FWalker->InTree(*zone)) {
     zone->SetMouseOver(true);
     FLastMouseOverZone = zone;
     if (OnZonePopup) OnZonePopup(this, zone, zone->FDrawRect);
@@ -85,8 +95,8 @@ void TSkinZoneView::MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, i
 
 void TSkinZoneView::MouseMove(TShiftState Shift, int32_t X, int32_t Y) {
   TSkinCustomControl::MouseMove(Shift, X, Y);
-  if (FHorzDownPart == TScrollBarPart::Thumb || FVertDownPart == TScrollBarPart::Thumb) {
-    ApplyThumbDrag(X, Y);
+  if (FBars->Dragging()) {
+    FBars->Drag(X, Y);
     return;
   }
   UpdateHover(X, Y);
@@ -95,19 +105,21 @@ void TSkinZoneView::MouseMove(TShiftState Shift, int32_t X, int32_t Y) {
 
 // The zone under (X, Y) is the hovered one; repaints when that changed.
 void TSkinZoneView::UpdateHover(int32_t X, int32_t Y) {
+  const TZoneWalker::THold hold = FWalker->Hold();
   PrepareDisplay();
-  const bool overBars = PtInBars(X, Y);
-  if (FLastMouseOverZone && !overBars && ZoneHit(*FLastMouseOverZone, X, Y)) {
-    if (!FLastMouseOverZone->MouseOver()) {
-      FLastMouseOverZone->SetMouseOver(true);
+  const bool overBars = FBars->Contains(X, Y);
+  if (TZone* last = FLastMouseOverZone; last && !overBars && FWalker->Hit(*last, X, Y)) {
+    if (!last->MouseOver()) {
+      last->SetMouseOver(true);
       RepaintSelfImage();
     }
     return;
   }
   bool changed = false;
   TZone* hover = nullptr;
-  for (TZone* z : FDisplayZoneList) {
-    const bool h = !overBars && !hover && ZoneHit(*z, X, Y);
+  for (TZone* z : DisplayedZones()) {
+    if (!FWalker->InTree(*z)) continue;
+    const bool h = !overBars && !hover && FWalker->Hit(*z, X, Y);
     if (z->MouseOver() != h) {
       z->SetMouseOver(h);
       changed = true;
@@ -132,13 +144,15 @@ void TSkinZoneView::HoverAfterScroll() {
 
 void TSkinZoneView::Click() {
   TSkinCustomControl::Click();
-  if (FPressInBar) return;
+  if (FBars->PressedInBar()) return;
+  const TZoneWalker::THold hold = FWalker->Hold();
   if (TZone* z = ZoneUnderCursor(); z && OnClickZone) OnClickZone(this, z, z->FDrawRect);
 }
 
 void TSkinZoneView::DblClick() {
   TSkinCustomControl::DblClick();
-  if (FPressInBar) return;
+  if (FBars->PressedInBar()) return;
+  const TZoneWalker::THold hold = FWalker->Hold();
   if (TZone* z = ZoneUnderCursor(); z && OnDblClickZone) OnDblClickZone(this, z, z->FDrawRect);
 }
 
@@ -146,18 +160,18 @@ void TSkinZoneView::KeyDown(WORD AKey) {
   switch (AKey) {
   case VK_RETURN:
   case VK_SPACE:
-    FPressInBar = false;
+    FBars->ForgetPress();
     DblClick();
     break;
   case VK_PRIOR:
   case VK_NEXT:
   case VK_UP:
   case VK_DOWN:
-    if (FScroll.VertVisible) RepaintSelfImage();
+    if (VertScrollVisible()) RepaintSelfImage();
     break;
   case VK_LEFT:
   case VK_RIGHT:
-    if (FScroll.HorzVisible) RepaintSelfImage();
+    if (HorzScrollVisible()) RepaintSelfImage();
     break;
   default:
     break;
@@ -175,6 +189,11 @@ void TSkinZoneView::WndProc(TMessage& m) {
     return;
   case WM_KEYDOWN:
     KeyDown(static_cast<WORD>(m.WParam));
+    break;
+  case WM_CAPTURECHANGED:
+    // The capture went elsewhere (another window, or the user switched
+    // away mid-drag): a held thumb or arrow lets go.
+    if (reinterpret_cast<HWND>(m.LParam) != HandleIfAllocated() && FBars->Release()) RepaintSelfImage();
     break;
   default:
     break;

@@ -117,10 +117,9 @@ void TBaseZoneViewStyle::LoadSkinResource() {
 void TBaseZoneViewStyle::SetZoneView(TSkinZoneView* Value) {
   if (Value == FZoneView) return;
   if (FZoneView) {
-    RestoreHandlers();
-    auto& styles = FZoneView->FStyles;
-    styles.erase(std::remove(styles.begin(), styles.end(), this), styles.end());
-    FZoneView->RedrawView();
+    TSkinZoneView& old = *FZoneView;
+    Detach();
+    old.RedrawView();
   }
   FZoneView = Value;
   if (!FZoneView) return;
@@ -132,114 +131,121 @@ void TBaseZoneViewStyle::SetZoneView(TSkinZoneView* Value) {
 void TBaseZoneViewStyle::ZoneViewGone(TSkinZoneView* AView) {
   if (AView != FZoneView) return;
   FZoneView = nullptr;
-  FOld_OnAdjustZoneRect = nullptr;
-  FOld_OnBlinkZone = FOld_OnClickZone = FOld_OnDblClickZone = FOld_OnZonePopup = nullptr;
-  FOld_OnClientPopup = FOld_OnIdleTimer = nullptr;
-  FOld_OnDrawHead = nullptr;
-  FOld_OnDrawZone = FOld_OnAppendDrawZone = FOld_OnPrepareDrawZone = nullptr;
-  FOld_OnExpandZone = FOld_OnSelectZone = nullptr;
+  FOld = {};
+}
+
+// Leaves the view. This style's handlers were called by the view itself when
+// it was attached last, otherwise by the style attached right after it: that
+// one takes over what this style saved, so the chain stays whole.
+void TBaseZoneViewStyle::Detach() {
+  auto& styles = FZoneView->FStyles;
+  const auto it = std::find(styles.begin(), styles.end(), this);
+  TBaseZoneViewStyle* next = it != styles.end() && it + 1 != styles.end() ? *(it + 1) : nullptr;
+  if (it != styles.end()) styles.erase(it);
+  if (next) {
+    next->FOld = std::move(FOld);
+    ZoneViewGone(FZoneView);
+  } else {
+    RestoreHandlers();
+  }
 }
 
 void TBaseZoneViewStyle::RestoreHandlers() {
   TSkinZoneView& v = *FZoneView;
-  v.OnAdjustZoneRect = std::move(FOld_OnAdjustZoneRect);
-  v.OnBlinkZone = std::move(FOld_OnBlinkZone);
-  v.OnClickZone = std::move(FOld_OnClickZone);
-  v.OnDblClickZone = std::move(FOld_OnDblClickZone);
-  v.OnZonePopup = std::move(FOld_OnZonePopup);
-  v.OnClientPopup = std::move(FOld_OnClientPopup);
-  v.OnIdleTimer = std::move(FOld_OnIdleTimer);
-  v.OnDrawHead = std::move(FOld_OnDrawHead);
-  v.OnDrawZone = std::move(FOld_OnDrawZone);
-  v.OnAppendDrawZone = std::move(FOld_OnAppendDrawZone);
-  v.OnPrepareDrawZone = std::move(FOld_OnPrepareDrawZone);
-  v.OnExpandZone = std::move(FOld_OnExpandZone);
-  v.OnSelectZone = std::move(FOld_OnSelectZone);
+  v.OnAdjustZoneRect = std::move(FOld.OnAdjustZoneRect);
+  v.OnBlinkZone = std::move(FOld.OnBlinkZone);
+  v.OnClickZone = std::move(FOld.OnClickZone);
+  v.OnDblClickZone = std::move(FOld.OnDblClickZone);
+  v.OnZonePopup = std::move(FOld.OnZonePopup);
+  v.OnClientPopup = std::move(FOld.OnClientPopup);
+  v.OnIdleTimer = std::move(FOld.OnIdleTimer);
+  v.OnDrawHead = std::move(FOld.OnDrawHead);
+  v.OnDrawZone = std::move(FOld.OnDrawZone);
+  v.OnAppendDrawZone = std::move(FOld.OnAppendDrawZone);
+  v.OnPrepareDrawZone = std::move(FOld.OnPrepareDrawZone);
+  v.OnExpandZone = std::move(FOld.OnExpandZone);
+  v.OnSelectZone = std::move(FOld.OnSelectZone);
   ZoneViewGone(FZoneView);
-  FZoneView = &v;
 }
 
 void TBaseZoneViewStyle::InstallHandlers() {
   TSkinZoneView& v = *FZoneView;
-  FOld_OnAdjustZoneRect = std::move(v.OnAdjustZoneRect);
-  FOld_OnBlinkZone = std::move(v.OnBlinkZone);
-  FOld_OnClickZone = std::move(v.OnClickZone);
-  FOld_OnDblClickZone = std::move(v.OnDblClickZone);
-  FOld_OnZonePopup = std::move(v.OnZonePopup);
-  FOld_OnClientPopup = std::move(v.OnClientPopup);
-  FOld_OnIdleTimer = std::move(v.OnIdleTimer);
-  FOld_OnDrawHead = std::move(v.OnDrawHead);
-  FOld_OnDrawZone = std::move(v.OnDrawZone);
-  FOld_OnAppendDrawZone = std::move(v.OnAppendDrawZone);
+  FOld.OnAdjustZoneRect = std::move(v.OnAdjustZoneRect);
+  FOld.OnBlinkZone = std::move(v.OnBlinkZone);
+  FOld.OnClickZone = std::move(v.OnClickZone);
+  FOld.OnDblClickZone = std::move(v.OnDblClickZone);
+  FOld.OnZonePopup = std::move(v.OnZonePopup);
+  FOld.OnClientPopup = std::move(v.OnClientPopup);
+  FOld.OnIdleTimer = std::move(v.OnIdleTimer);
+  FOld.OnDrawHead = std::move(v.OnDrawHead);
+  FOld.OnDrawZone = std::move(v.OnDrawZone);
+  FOld.OnAppendDrawZone = std::move(v.OnAppendDrawZone);
   // The prepare handler stays the view's own; it is only remembered.
-  FOld_OnPrepareDrawZone = v.OnPrepareDrawZone;
-  FOld_OnExpandZone = std::move(v.OnExpandZone);
-  FOld_OnSelectZone = std::move(v.OnSelectZone);
+  FOld.OnPrepareDrawZone = v.OnPrepareDrawZone;
+  FOld.OnExpandZone = std::move(v.OnExpandZone);
+  FOld.OnSelectZone = std::move(v.OnSelectZone);
 
   v.OnAdjustZoneRect = [this](TObject* S, TZone* Z, TRect& R) {
     Guarded(L"OnAdjustZoneRect", [&] {
-      if (FOld_OnAdjustZoneRect) FOld_OnAdjustZoneRect(S, Z, R);
+      if (FOld.OnAdjustZoneRect) FOld.OnAdjustZoneRect(S, Z, R);
     });
   };
   v.OnBlinkZone = [this](TObject* S, TZone* Z, const TRect& R) {
     Guarded(L"OnBlinkZone", [&] {
-      if (FOld_OnBlinkZone) FOld_OnBlinkZone(S, Z, R);
+      if (FOld.OnBlinkZone) FOld.OnBlinkZone(S, Z, R);
     });
   };
   v.OnClickZone = [this](TObject* S, TZone* Z, const TRect& R) {
     Guarded(L"OnClickZone", [&] {
       if (FZoneView) FZoneView->SetFocus();
-      if (Z) {
-        Z->SetSelected(true);
-        if (Z->ChildZones().Count() > 0) Z->SetExpanded(!Z->Expanded());
-      }
-      if (FOld_OnClickZone) FOld_OnClickZone(S, Z, R);
+      if (Z) Z->SetSelected(true);
+      if (FOld.OnClickZone) FOld.OnClickZone(S, Z, R);
     });
   };
   v.OnDblClickZone = [this](TObject* S, TZone* Z, const TRect& R) {
     Guarded(L"OnDblClickZone", [&] {
-      if (FOld_OnDblClickZone) FOld_OnDblClickZone(S, Z, R);
+      if (FOld.OnDblClickZone) FOld.OnDblClickZone(S, Z, R);
     });
   };
   v.OnZonePopup = [this](TObject* S, TZone* Z, const TRect& R) {
     Guarded(L"OnZonePopup", [&] {
-      if (FOld_OnZonePopup) FOld_OnZonePopup(S, Z, R);
+      if (FOld.OnZonePopup) FOld.OnZonePopup(S, Z, R);
     });
   };
   v.OnClientPopup = [this](TObject* S) {
     Guarded(L"OnClientPopup", [&] {
-      if (FOld_OnClientPopup) FOld_OnClientPopup(S);
+      if (FOld.OnClientPopup) FOld.OnClientPopup(S);
     });
   };
   v.OnIdleTimer = [this](TObject* S) {
     Guarded(L"OnIdleTimer", [&] {
-      if (FOld_OnIdleTimer) FOld_OnIdleTimer(S);
+      if (FOld.OnIdleTimer) FOld.OnIdleTimer(S);
     });
   };
   v.OnDrawHead = [this](TObject* S, Gdiplus::Graphics& G, const TRect& R) {
     Guarded(L"OnDrawHead", [&] {
-      if (FOld_OnDrawHead) FOld_OnDrawHead(S, G, R);
+      if (FOld.OnDrawHead) FOld.OnDrawHead(S, G, R);
     });
   };
   v.OnDrawZone = [this](TObject* S, Gdiplus::Graphics& G, TZone* Z, const TRect& R) {
     Guarded(L"OnDrawZone", [&] {
       if (Z) DrawZone(G, *Z, R);
-      if (FOld_OnDrawZone) FOld_OnDrawZone(S, G, Z, R);
+      if (FOld.OnDrawZone) FOld.OnDrawZone(S, G, Z, R);
     });
   };
   v.OnAppendDrawZone = [this](TObject* S, Gdiplus::Graphics& G, TZone* Z, const TRect& R) {
     Guarded(L"OnAppendDrawZone", [&] {
-      if (FOld_OnAppendDrawZone) FOld_OnAppendDrawZone(S, G, Z, R);
+      if (FOld.OnAppendDrawZone) FOld.OnAppendDrawZone(S, G, Z, R);
     });
   };
   v.OnExpandZone = [this](TObject* S, TZone* Z, const TRect& R, bool AExpanded) {
     Guarded(L"OnExpandZone", [&] {
-      if (FOld_OnExpandZone) FOld_OnExpandZone(S, Z, R, AExpanded);
+      if (FOld.OnExpandZone) FOld.OnExpandZone(S, Z, R, AExpanded);
     });
   };
   v.OnSelectZone = [this](TObject* S, TZone* Z, const TRect& R, bool ASelected) {
     Guarded(L"OnSelectZone", [&] {
-      if (FOld_OnSelectZone) FOld_OnSelectZone(S, Z, R, ASelected);
+      if (FOld.OnSelectZone) FOld.OnSelectZone(S, Z, R, ASelected);
     });
   };
 }
@@ -283,7 +289,7 @@ void TBaseZoneViewStyle::DrawLeaf(Gdiplus::Graphics& G, TZone& AZone, const TRec
     AZone.HeadRect = MakeRectBySize(R.Left + IconXOffset, R.Top + IconYOffset, side, side);
     G.DrawImage(head->Native(), Gdiplus::Rect(AZone.HeadRect.Left, AZone.HeadRect.Top, side, side), 0, 0, head->Width(),
                 head->Height(), Gdiplus::UnitPixel);
-    if (FOld_OnDrawHead) Guarded(L"OnDrawHead", [&] { FOld_OnDrawHead(FZoneView, G, AZone.HeadRect); });
+    if (FOld.OnDrawHead) Guarded(L"OnDrawHead", [&] { FOld.OnDrawHead(FZoneView, G, AZone.HeadRect); });
     textLeft = AZone.HeadRect.Right + IconXOffset;
   }
 

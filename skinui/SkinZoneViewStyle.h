@@ -15,8 +15,13 @@
 //    line in the nick font (with a head frame) or the main font, a second
 //    line (after "\n") in the info font.
 //
-// A click selects the zone and expands or collapses a node. Every style
-// follows skin changes through the class list.
+// A click focuses the view and selects the zone; expanding is left to the
+// application. Every style follows skin changes through the class list.
+//
+// Several styles may be attached to one view: each calls the handlers it
+// found, so the view's handlers run through every style attached, the last
+// one first. A style may leave in any order: the handlers it saved go to the
+// style attached after it, or back to the view when it was the last.
 #include <windows.h>
 
 #include <gdiplus.h>
@@ -47,7 +52,8 @@ public:
   std::wstring EffectiveStyleName() const { return FStyleName.empty() ? L"Default" : FStyleName; }
 
   // Attaching saves the view's zone handlers and installs the style's;
-  // detaching (or another view) gives the saved ones back.
+  // detaching (or another view) gives the saved ones back to where this
+  // style's handlers were called from.
   TSkinZoneView* ZoneView() const { return FZoneView; }
   void SetZoneView(TSkinZoneView* Value);
 
@@ -105,6 +111,7 @@ private:
   void ZoneViewGone(TSkinZoneView* AView);
   void InstallHandlers();
   void RestoreHandlers();
+  void Detach();
   template <class F> void Guarded(const wchar_t* AEvent, F&& ABody);
   static void SetImage(IGPBitmap& AField, std::unique_ptr<TGDIIMGADV>& AElement, const IGPBitmap& Value);
 
@@ -117,12 +124,15 @@ private:
       FZoneNodeExpandBackElement, FZoneNodeHoverElement;
 
   // The view's handlers from before the style was attached.
-  TAdjustZoneRectEvent FOld_OnAdjustZoneRect;
-  TZoneEvent FOld_OnBlinkZone, FOld_OnClickZone, FOld_OnDblClickZone, FOld_OnZonePopup;
-  TNotifyEvent FOld_OnClientPopup, FOld_OnIdleTimer;
-  TDrawHeadEvent FOld_OnDrawHead;
-  TDrawZoneEvent FOld_OnDrawZone, FOld_OnAppendDrawZone, FOld_OnPrepareDrawZone;
-  TZoneStateEvent FOld_OnExpandZone, FOld_OnSelectZone;
+  struct TSavedHandlers {
+    TAdjustZoneRectEvent OnAdjustZoneRect;
+    TZoneEvent OnBlinkZone, OnClickZone, OnDblClickZone, OnZonePopup;
+    TNotifyEvent OnClientPopup, OnIdleTimer;
+    TDrawHeadEvent OnDrawHead;
+    TDrawZoneEvent OnDrawZone, OnAppendDrawZone, OnPrepareDrawZone;
+    TZoneStateEvent OnExpandZone, OnSelectZone;
+  };
+  TSavedHandlers FOld;
 
   std::unique_ptr<TGDIText> FNodeNormalFont, FNodeActiveFont, FNodeHoverFont;
   std::unique_ptr<TGDIText> FNickNormalFont, FNickActiveFont, FNickHoverFont;

@@ -4,6 +4,7 @@
 
 #include "skin/SkinLog.h"
 #include "skinui/SkinZoneView.h"
+#include "skinui/SkinZoneViewWalk.h"
 
 namespace qelvane {
 
@@ -15,7 +16,7 @@ TZone::TZone(TSkinZoneView* AZoneView, TZone* AParentZone)
 TZone::~TZone() {
   // The view lets go of every zone it placed before any of them goes.
   if (FZoneView) FZoneView->ZoneFreed(this);
-  FChildZones.reset();
+  TZoneWalker::FreeBelow(*this);
 }
 
 void TZone::Changed() {
@@ -26,13 +27,8 @@ void TZone::Repaint() {
   if (FZoneView) FZoneView->RepaintSelfImage();
 }
 
-void TZone::Reattach(TSkinZoneView* AZoneView, TZone* AParentZone, int32_t ALevel) {
-  FZoneView = AZoneView;
-  FParentZone = AParentZone;
-  FLevel = ALevel;
-  FChildZones->FZoneView = AZoneView;
-  for (auto& child : FChildZones->FItems)
-    child->Reattach(AZoneView, this, ALevel + 1);
+TZoneWalker* TZone::Walker() const {
+  return FZoneView ? FZoneView->FWalker.get() : nullptr;
 }
 
 bool TZone::IsAncestor(const TZone* AZone) const {
@@ -55,7 +51,7 @@ void TZone::SetLevel(int32_t Value) {
 }
 
 void TZone::SetWidth(int32_t Value) {
-  if (Value == FWidth || Value < 0) return;
+  if (Value == FWidth || Value <= 0) return;
   FWidth = Value;
   Changed();
   if (FZoneView) FZoneView->LayoutChanged();
@@ -63,7 +59,7 @@ void TZone::SetWidth(int32_t Value) {
 }
 
 void TZone::SetHeight(int32_t Value) {
-  if (Value == FHeight || Value < 0) return;
+  if (Value == FHeight || Value <= 0) return;
   FHeight = Value;
   Changed();
   if (FZoneView) FZoneView->LayoutChanged();
@@ -94,9 +90,14 @@ void TZone::SetBlinkRedraw(bool Value) {
   Changed();
 }
 
+// The state setters report to the view's handlers, which may free zones,
+// this one included: the walk is held until the setter is done with it. A
+// zone a handler freed belongs to no view any more and reports nothing.
+
 void TZone::SetExpanded(bool Value) {
   if (Value == FExpanded) return;
   Changed();
+  const TZoneWalker::THold hold(Walker());
   if (FZoneView) FZoneView->ZoneExpanding(*this);
   FExpanded = Value;
   if (FZoneView) FZoneView->ZoneExpanded(*this);
@@ -105,6 +106,7 @@ void TZone::SetExpanded(bool Value) {
 void TZone::SetSelected(bool Value) {
   if (Value == FSelected) return;
   Changed();
+  const TZoneWalker::THold hold(Walker());
   if (FZoneView && !FZoneView->MultiSelect) FZoneView->ClearSelectedZones();
   FSelected = Value;
   if (FZoneView) FZoneView->ZoneSelected(*this);
@@ -113,6 +115,7 @@ void TZone::SetSelected(bool Value) {
 void TZone::SetBlinking(bool Value) {
   if (Value == FBlinking) return;
   Changed();
+  const TZoneWalker::THold hold(Walker());
   FBlinking = Value;
   if (Value)
     FBlinkRedraw = true;
@@ -138,7 +141,14 @@ void TZoneList::CheckIndex(std::size_t Index, std::size_t Limit) const {
 }
 
 void TZoneList::Adopt(TZone& AZone) {
-  AZone.Reattach(FZoneView, FOwnerZone, FOwnerZone ? FOwnerZone->Level() + 1 : 0);
+  TZoneWalker::Reattach(AZone, FZoneView, FOwnerZone, FOwnerZone ? FOwnerZone->Level() + 1 : 0);
+}
+
+void TZoneList::Free(std::unique_ptr<TZone> AZone) {
+  if (FZoneView)
+    FZoneView->FreeZone(std::move(AZone));
+  else
+    AZone.reset();
 }
 
 void TZoneList::Changed() {
@@ -173,7 +183,7 @@ void TZoneList::Delete(std::size_t Index) {
   SkinGuard(ClassSubject(L"TZoneList"), L"Delete", [&] {
     std::unique_ptr<TZone> z = std::move(FItems[Index]);
     FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(Index));
-    z.reset();
+    Free(std::move(z));
   });
   StructureChanged();
 }
@@ -184,7 +194,7 @@ int TZoneList::Remove(TZone* AItem) {
   SkinGuard(ClassSubject(L"TZoneList"), L"Remove", [&] {
     std::unique_ptr<TZone> z = std::move(FItems[static_cast<std::size_t>(index)]);
     FItems.erase(FItems.begin() + index);
-    z.reset();
+    Free(std::move(z));
   });
   StructureChanged();
   return index;
@@ -195,8 +205,11 @@ void TZoneList::Clear() {
   SkinGuard(ClassSubject(L"TZoneList"), L"Clear", [&] {
     std::vector<std::unique_ptr<TZone>> gone;
     gone.swap(FItems);
-    while (!gone.empty())
+    while (!gone.empty()) {
+      std::unique_ptr<TZone> z = std::move(gone.back());
       gone.pop_back();
+      Free(std::move(z));
+    }
   });
   StructureChanged();
 }
@@ -222,10 +235,11 @@ void TZoneList::Move(std::size_t CurIndex, std::size_t NewIndex) {
 }
 
 void TZoneList::Sort(const TZoneCompare& ACompare) {
-  if (!ACompare || FItems.size() < 2) return;
+  if (!ACompare) return;
   std::stable_sort(FItems.begin(), FItems.end(), [&](const std::unique_ptr<TZone>& a, const std::unique_ptr<TZone>& b) {
     return ACompare(*a, *b) < 0;
   });
+  // Repaints like every other change of the list, also with nothing to move.
   StructureChanged();
 }
 
@@ -240,7 +254,7 @@ void TZoneList::SetItems(std::size_t Index, std::unique_ptr<TZone> AZone) {
   Adopt(*AZone);
   std::unique_ptr<TZone> old = std::move(FItems[Index]);
   FItems[Index] = std::move(AZone);
-  old.reset();
+  Free(std::move(old));
   Changed();
 }
 

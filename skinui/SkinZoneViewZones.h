@@ -18,6 +18,7 @@ namespace qelvane {
 
 class TSkinZoneView;
 class TZone;
+class TZoneWalker;
 
 // An index outside a zone list.
 class EListError : public Exception {
@@ -58,8 +59,11 @@ public:
 
 private:
   friend class TZone;
+  friend class TZoneWalker;
   void CheckIndex(std::size_t Index, std::size_t Limit) const;
   void Adopt(TZone& AZone);
+  // A zone left the list: freed now, or after the view's running walk.
+  void Free(std::unique_ptr<TZone> AZone);
   void Changed();
   void StructureChanged();
 
@@ -72,7 +76,9 @@ class TZone {
 public:
   // A zone outside any view; lists make their zones with the view and parent.
   explicit TZone(TSkinZoneView* AZoneView = nullptr, TZone* AParentZone = nullptr);
-  ~TZone();
+  // Frees the zones below without recursion, however deep the tree. Virtual:
+  // a list may hold zones of a derived class (SetItems).
+  virtual ~TZone();
   TZone(const TZone&) = delete;
   TZone& operator=(const TZone&) = delete;
 
@@ -81,8 +87,9 @@ public:
   // Depth: 0 for top-level zones, the parent's level + 1 below it.
   int32_t Level() const { return FLevel; }
   void SetLevel(int32_t Value);
-  // Size; a zone with a width or height of 0 is not laid out. Negative
-  // values are refused.
+  // Size; only positive values are taken. A zone the view's coordinates
+  // cannot hold any more (the stack would pass the largest 32-bit
+  // coordinate) is not laid out.
   int32_t Width() const { return FWidth; }
   void SetWidth(int32_t Value);
   int32_t Height() const { return FHeight; }
@@ -138,10 +145,10 @@ public:
 private:
   friend class TSkinZoneView;
   friend class TZoneList;
+  friend class TZoneWalker;
   void Changed();
   void Repaint();
-  // Moves the zone (and its subtree) under another view and parent.
-  void Reattach(TSkinZoneView* AZoneView, TZone* AParentZone, int32_t ALevel);
+  TZoneWalker* Walker() const;
 
   std::wstring FZoneName;
   int32_t FLevel = 0;

@@ -61,7 +61,7 @@ void TSkinSystemButton::PaintNormalImage(Gdiplus::Graphics& Graphics, const TGPR
 void TSkinSystemButton::SysBtnClick() {
   FClicked = !FClicked;
   // The form's buffer holds the normal image of the current set: redraw it.
-  FForceRepaintNormalImage = true;
+  RepaintNormalImage();
 }
 
 void TSysMinBtn::SysBtnClick() {

@@ -1,6 +1,7 @@
 #include "core/layout/ZoneLayout.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace qelvane {
 
@@ -37,17 +38,25 @@ TThumb PlaceThumb(int32_t ALength, int32_t AView, int32_t AContent, int32_t APos
 
 TZoneStacker::TZoneStacker(const TZoneMargins& AMargins, int32_t AItemSpace, bool AFillWidth, int32_t AClientWidth)
     : FMargins(AMargins), FItemSpace(AItemSpace), FFillWidth(AFillWidth), FClientWidth(AClientWidth) {
-  FMaxWidth = AFillWidth ? 0 : AMargins.Left + AMargins.Right;
-  FTotalHeight = AMargins.Top + AMargins.Bottom;
-  FNextTop = AMargins.Top;
+  constexpr int32_t Min = std::numeric_limits<int32_t>::min(), Max = std::numeric_limits<int32_t>::max();
+  FMaxWidth = AFillWidth ? 0 : Clamp(int64_t(AMargins.Left) + AMargins.Right, Min, Max);
+  FTotalHeight = Clamp(int64_t(AMargins.Top) + AMargins.Bottom, Min, Max);
 }
 
-TRect TZoneStacker::Add(int32_t AWidth, int32_t AHeight) {
-  const int32_t top = FCount == 0 ? FMargins.Top : FLast.Bottom + FItemSpace;
-  const int32_t width = FFillWidth ? std::max(0, FClientWidth - FMargins.Left - FMargins.Right) : AWidth;
-  const TRect r{FMargins.Left, top, FMargins.Left + width, top + AHeight};
-  if (!FFillWidth) FMaxWidth = std::max(FMaxWidth, FMargins.Left + AWidth + FMargins.Right);
-  FTotalHeight += AHeight + (FCount > 0 ? FItemSpace : 0);
+std::optional<TRect> TZoneStacker::Add(int32_t AWidth, int32_t AHeight) {
+  // In 64 bits, then checked: no sum may leave the 32-bit coordinates.
+  const int64_t top = FCount == 0 ? int64_t(FMargins.Top) : int64_t(FLast.Bottom) + FItemSpace;
+  const int64_t bottom = top + AHeight;
+  const int64_t width =
+      FFillWidth ? std::max<int64_t>(0, int64_t(FClientWidth) - FMargins.Left - FMargins.Right) : int64_t(AWidth);
+  const int64_t right = int64_t(FMargins.Left) + width;
+  const int64_t maxWidth = FFillWidth ? FMaxWidth : std::max<int64_t>(FMaxWidth, right + FMargins.Right);
+  const int64_t total = int64_t(FTotalHeight) + AHeight + (FCount > 0 ? FItemSpace : 0);
+  for (int64_t v : {top, bottom, right, maxWidth, total})
+    if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max()) return std::nullopt;
+  const TRect r{FMargins.Left, static_cast<int32_t>(top), static_cast<int32_t>(right), static_cast<int32_t>(bottom)};
+  FMaxWidth = static_cast<int32_t>(maxWidth);
+  FTotalHeight = static_cast<int32_t>(total);
   if (FCount > 0 && (r.Top < FLast.Top || r.Bottom < FLast.Bottom)) FOrdered = false;
   FLast = r;
   ++FCount;

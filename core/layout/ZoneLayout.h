@@ -5,6 +5,7 @@
 // track, thumb and the five slices the thumb image is drawn in).
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -25,12 +26,16 @@ struct TZoneMargins {
 // Places the visible zones one under the other inside the margins, ItemSpace
 // apart. With FillWidth a zone spans the client width less the margins and
 // the stack claims no width of its own; otherwise a zone keeps its width and
-// the widest one (with the margins) is the stack's width.
+// the widest one (with the margins) is the stack's width. Every figure stays
+// a 32-bit coordinate: a zone that would end past the largest one, or make
+// the total height or the stack's width pass it, is refused.
 class TZoneStacker {
 public:
   TZoneStacker(const TZoneMargins& AMargins, int32_t AItemSpace, bool AFillWidth, int32_t AClientWidth);
-  // The display rectangle of the next zone (width and height positive).
-  TRect Add(int32_t AWidth, int32_t AHeight);
+  // The display rectangle of the next zone (width and height positive), or
+  // nothing when the coordinates cannot hold it; a refused zone takes no
+  // room, the next one is placed as if it had not been offered.
+  std::optional<TRect> Add(int32_t AWidth, int32_t AHeight);
 
   std::size_t Count() const { return FCount; }
   int32_t MaxWidth() const { return FMaxWidth; }
@@ -47,7 +52,6 @@ private:
   std::size_t FCount = 0;
   int32_t FMaxWidth = 0;
   int32_t FTotalHeight = 0;
-  int32_t FNextTop = 0;
   TRect FLast;
   bool FOrdered = true;
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -119,8 +120,8 @@ TEST_F(ZoneViewTest, LaysOutTheVisibleTreeAndDrawsOnlyTheViewportsZones) {
   group.SetHeight(26);
   AddZones(group.ChildZones(), 3, 40);
   AddZones(View->Zones(), 100, 30);
-  TZone& empty = View->Zones().Insert(1);
-  empty.SetHeight(0); // never laid out
+  TZone& huge = View->Zones().Insert(1);
+  huge.SetHeight(std::numeric_limits<int32_t>::max()); // past the largest coordinate: never laid out
   int draws = 0;
   View->OnDrawZone = [&](TObject*, Gdiplus::Graphics&, TZone*, const TRect&) { ++draws; };
   Show();
@@ -129,7 +130,7 @@ TEST_F(ZoneViewTest, LaysOutTheVisibleTreeAndDrawsOnlyTheViewportsZones) {
   EXPECT_EQ(group.ChildZones().Items(0)->Level(), 1);
   EXPECT_EQ(group.ChildZones().Items(0)->DisplayIndex(), -1);
   EXPECT_FALSE(group.ChildZones().Items(0)->Visible());
-  EXPECT_EQ(empty.DisplayIndex(), -1);
+  EXPECT_EQ(huge.DisplayIndex(), -1);
   EXPECT_TRUE(View->VertScrollVisible());
   EXPECT_FALSE(View->HorzScrollVisible());
   // Margins 1; the vertical bar takes 17 pixels off every zone's right.
@@ -219,7 +220,9 @@ TEST_F(ZoneViewTest, TheWheelTheArrowsAndTheThumbScrollTheView) {
   EXPECT_EQ(View->GetSelected(), nullptr);
 }
 
-TEST_F(ZoneViewTest, ClicksSelectAndExpandThroughTheStyleWhichForwardsToEarlierHandlers) {
+// The style's click focuses and selects; the application expands in its own
+// click handler, which the style calls after its work: one toggle per click.
+TEST_F(ZoneViewTest, ClicksSelectThroughTheStyleWhichForwardsToTheApplicationsHandlerThatExpands) {
   View->MultiExpand = false;
   TZone& a = View->Zones().Add();
   TZone& b = View->Zones().Add();
@@ -237,7 +240,10 @@ TEST_F(ZoneViewTest, ClicksSelectAndExpandThroughTheStyleWhichForwardsToEarlierH
     events.push_back(L"expand " + name(z) + (on ? L" on" : L" off"));
   };
   int clicks = 0;
-  View->OnClickZone = [&](TObject*, TZone*, const TRect&) { ++clicks; };
+  View->OnClickZone = [&](TObject*, TZone* z, const TRect&) {
+    ++clicks;
+    if (z->ChildZones().Count() > 0) z->SetExpanded(!z->Expanded());
+  };
   TBaseZoneViewStyle& style = TComponent::Create<TBaseZoneViewStyle>(*Form);
   style.SetZoneView(View);
   Show();
@@ -270,11 +276,17 @@ TEST_F(ZoneViewTest, ClicksSelectAndExpandThroughTheStyleWhichForwardsToEarlierH
   EXPECT_EQ(View->GetSelected(), nullptr);
   EXPECT_EQ(clicks, 3);
 
+  // Clicking the expanded node again collapses it: the style toggles nothing itself.
+  ClickZone(b);
+  EXPECT_FALSE(b.Expanded());
+  EXPECT_TRUE(b.Selected());
+
   // Detached, the view has its own handlers back.
   style.SetZoneView(nullptr);
   ClickZone(a);
-  EXPECT_EQ(clicks, 4);
+  EXPECT_EQ(clicks, 5);
   EXPECT_FALSE(a.Selected()); // the style no longer selects
+  EXPECT_TRUE(a.Expanded());  // the application's handler still expands
 }
 
 TEST_F(ZoneViewTest, TheStyleDrawsEachStateWithTheSkinsImagesAndTheBarsFromTheScrollBarStyle) {

@@ -2,6 +2,9 @@
 // ranges, the viewport subset and the scroll-bar geometry.
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/layout/ZoneLayout.h"
@@ -25,7 +28,7 @@ TEST(ZoneLayout, ZonesStackInsideTheMarginsItemSpaceApart) {
 
   // A client narrower than the margins gives empty zones, never inverted ones.
   TZoneStacker narrow({10, 0, 10, 0}, 0, true, 15);
-  const TRect r = narrow.Add(5, 5);
+  const TRect r = *narrow.Add(5, 5);
   EXPECT_EQ(r.Right, r.Left);
 
   // A negative space larger than a zone moves the next one up: no longer ordered.
@@ -33,6 +36,51 @@ TEST(ZoneLayout, ZonesStackInsideTheMarginsItemSpaceApart) {
   back.Add(10, 10);
   back.Add(10, 10);
   EXPECT_FALSE(back.Ordered());
+}
+
+// Every figure of the stack stays a 32-bit coordinate: a zone that would end
+// past the largest one, or carry the total height or the stack's width past
+// it, is refused and takes no room.
+TEST(ZoneLayout, AZoneThatWouldCarryTheStackPastTheLargestCoordinateIsRefused) {
+  constexpr int32_t Max = std::numeric_limits<int32_t>::max();
+  struct Case {
+    const char* Name;
+    int32_t Space;
+    bool Fill;
+    std::vector<std::pair<int32_t, int32_t>> Zones; // width, height
+    std::vector<bool> Taken;
+    int32_t Total, MaxWidth;
+  } cases[] = {
+      {"a zone ending at the last coordinate", 0, true, {{10, Max - 2}}, {true}, Max, 0},
+      {"one pixel more", 0, true, {{10, Max - 1}}, {false}, 2, 0},
+      {"the largest height", 0, true, {{10, Max}}, {false}, 2, 0},
+      {"two halves, then a small one",
+       0,
+       true,
+       {{10, 1 << 30}, {10, 1 << 30}, {10, 5}},
+       {true, false, true},
+       2 + (1 << 30) + 5,
+       0},
+      {"the space between", Max, true, {{10, 10}, {10, 10}}, {true, false}, 12, 0},
+      {"the stack's width", 0, false, {{Max - 1, 10}, {Max - 2, 10}, {30, 10}}, {false, true, true}, 22, Max},
+  };
+  for (const Case& c : cases) {
+    TZoneStacker stacker({1, 1, 1, 1}, c.Space, c.Fill, 300);
+    std::vector<bool> taken;
+    std::optional<TRect> last;
+    for (auto [w, h] : c.Zones) {
+      const std::optional<TRect> r = stacker.Add(w, h);
+      taken.push_back(r.has_value());
+      if (!r) continue;
+      // Placed right below the last zone taken, as if the refused one was never offered.
+      EXPECT_EQ(r->Top, last ? last->Bottom + c.Space : 1) << c.Name;
+      last = r;
+    }
+    EXPECT_EQ(taken, c.Taken) << c.Name;
+    EXPECT_EQ(stacker.TotalHeight(), c.Total) << c.Name;
+    EXPECT_EQ(stacker.MaxWidth(), c.MaxWidth) << c.Name;
+    EXPECT_TRUE(stacker.Ordered()) << c.Name;
+  }
 }
 
 TEST(ZoneLayout, BarsShowWhereTheStackOverflowsAndRangesLeaveTheViewBesideThem) {
@@ -92,7 +140,7 @@ TEST(ZoneLayout, TheViewportHoldsExactlyTheZonesItTouches) {
   TZoneStacker stacker({1, 1, 1, 1}, 2, true, 300);
   std::vector<TRect> rects;
   for (int i = 0; i < 10000; ++i)
-    rects.push_back(stacker.Add(100, 20 + i % 7));
+    rects.push_back(*stacker.Add(100, 20 + i % 7));
   for (int32_t top : {0, 1, 23, 120000, stacker.TotalHeight() - 50, stacker.TotalHeight() + 10}) {
     std::vector<std::size_t> fast, slow;
     ViewportIndexes(rects, true, top, top + 400, fast);
