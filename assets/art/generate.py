@@ -269,6 +269,10 @@ def clean_alpha(img):
 def save_png(img, path):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     img = clean_alpha(img.convert("RGBA"))
+    # A picture without a single see-through pixel is stored without its alpha
+    # channel: the same pixels in a smaller file (the installer carries them).
+    if img.getchannel("A").getextrema() == (255, 255):
+        img = img.convert("RGB")
     img.save(path, "PNG", optimize=True)
 
 

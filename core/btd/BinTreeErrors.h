@@ -33,7 +33,10 @@ public:
 
 } // namespace qelvane
 
+// The failure names the source file without its folder: the message (and the
+// program holding it) is the same whichever folder, or relative path, the
+// sources were compiled from.
 #define QBTD_ASSERT(cond)                                                                                              \
   do {                                                                                                                 \
-    if (!(cond)) throw ::qelvane::EAssertionFailed(__FILE__, __LINE__);                                                \
+    if (!(cond)) throw ::qelvane::EAssertionFailed(__FILE_NAME__, __LINE__);                                           \
   } while (0)

@@ -1,9 +1,5 @@
 #include "core/btd/BinaryTreeDocument100.h"
 
-#include <fstream>
-#include <istream>
-#include <ostream>
-
 namespace qelvane {
 
 namespace {
@@ -241,20 +237,6 @@ std::vector<uint8_t> TBinaryTreeDocument100::SaveToBytes() const {
   return bytes;
 }
 
-void TBinaryTreeDocument100::SaveToStream(std::ostream& Stream) const {
-  std::vector<uint8_t> bytes = SaveToBytes();
-  WriteAllToStream(Stream, bytes.data(), bytes.size());
-}
-
-void TBinaryTreeDocument100::SaveToFile(const std::filesystem::path& FileName) const {
-  std::vector<uint8_t> bytes = SaveToBytes();
-  std::ofstream file(FileName, std::ios::binary | std::ios::trunc);
-  if (!file) throw EStreamError("Cannot create file \"" + PathText(FileName) + "\"");
-  WriteAllToStream(file, bytes.data(), bytes.size());
-  file.close();
-  if (!file) throw EStreamError("Stream write error");
-}
-
 // ---------------------------------------------------------------------------
 // Loading
 
@@ -351,18 +333,6 @@ void TBinaryTreeDocument100::WriteBuffer(const void* ABuffer, uint64_t ACount) {
     TBinTreeNode100& child = reader.Read(parent, FTopNode, childCount);
     stack.push_back({&child, childCount});
   }
-}
-
-void TBinaryTreeDocument100::LoadFromStream(std::istream& Stream) {
-  std::vector<uint8_t> bytes = ReadWholeStream(Stream);
-  if (bytes.size() < 4) throw EBinTreeError(SInvalidBinaryTreeDocument);
-  WriteBuffer(bytes.data(), bytes.size());
-}
-
-void TBinaryTreeDocument100::LoadFromFile(const std::filesystem::path& FileName) {
-  std::ifstream file(FileName, std::ios::binary);
-  if (!file) throw EStreamError("Cannot open file \"" + PathText(FileName) + "\"");
-  LoadFromStream(file);
 }
 
 // ---------------------------------------------------------------------------

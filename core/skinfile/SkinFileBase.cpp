@@ -92,18 +92,6 @@ bool TSkinFileBase::GetSkinGuidByName(std::u16string_view AName, TGUID& AValue) 
   return node != nullptr;
 }
 
-bool TSkinFileBase::GetSkinStreamByName(std::u16string_view AName, std::ostream& AStream) const {
-  const TBinTreeNode100* node = FindSkinNode(AName);
-  if (node == nullptr) return false;
-  if (const auto* buffer = dynamic_cast<const TBufferNode100*>(node)) {
-    if (node->DataSize() > 0) WriteAllToStream(AStream, buffer->DataBuf(), node->DataSize());
-  } else {
-    std::vector<uint8_t> bytes = node->ValueBytes();
-    WriteAllToStream(AStream, bytes.data(), bytes.size());
-  }
-  return true;
-}
-
 bool TSkinFileBase::GetSkinStreamByName(std::u16string_view AName, std::vector<uint8_t>& AStream) const {
   const TBinTreeNode100* node = FindSkinNode(AName);
   if (node == nullptr) return false;

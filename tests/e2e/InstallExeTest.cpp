@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cctype>
+#include <cstddef>
 #include <cstring>
 #include <string>
 
@@ -24,10 +25,12 @@ std::wstring BuiltFile(const std::string& Relative) {
   return AnsiToWide(std::string("Z:") + QELVANE_BINARY_DIR + "/" + Relative);
 }
 
-// The file header of a program and whether its optional header is the 32-bit one.
+// The file header of a program, whether its optional header is the 32-bit
+// one, and where its certificate table (an Authenticode signature) lies.
 struct TPeHeader {
   IMAGE_FILE_HEADER File = {};
   bool OptionalHeader32 = false;
+  IMAGE_DATA_DIRECTORY Security = {};
 };
 
 TPeHeader ReadPeHeader(const std::wstring& Exe) {
@@ -43,8 +46,13 @@ TPeHeader ReadPeHeader(const std::wstring& Exe) {
   memcpy(&signature, bytes.data() + at, 4);
   if (signature != IMAGE_NT_SIGNATURE) return h;
   memcpy(&h.File, bytes.data() + at + 4, sizeof(h.File));
-  memcpy(&magic, bytes.data() + at + 4 + sizeof(h.File), sizeof(magic));
+  const size_t optional = at + 4 + sizeof(h.File);
+  memcpy(&magic, bytes.data() + optional, sizeof(magic));
   h.OptionalHeader32 = magic == IMAGE_NT_OPTIONAL_HDR32_MAGIC;
+  const size_t directories = optional + (h.OptionalHeader32 ? offsetof(IMAGE_OPTIONAL_HEADER32, DataDirectory)
+                                                            : offsetof(IMAGE_OPTIONAL_HEADER64, DataDirectory));
+  const size_t security = directories + IMAGE_DIRECTORY_ENTRY_SECURITY * sizeof(IMAGE_DATA_DIRECTORY);
+  if (bytes.size() >= security + sizeof(h.Security)) memcpy(&h.Security, bytes.data() + security, sizeof(h.Security));
   return h;
 }
 
@@ -76,8 +84,8 @@ std::string XmlAttribute(const std::string& Xml, const std::string& Element, con
 }
 
 // A quick install through the wizard, finishing without starting anything.
-DWORD RunInstaller() {
-  test::TInstallerProcess p(BuiltFile("Install.exe"));
+DWORD RunInstaller(const std::wstring& Exe = BuiltFile("Install.exe")) {
+  test::TInstallerProcess p(Exe);
   HWND w = p.WaitForWindow(562, 371);
   if (!w) return 1000;
   if (!test::ConfirmNotice(w)) return 1002;
@@ -156,4 +164,20 @@ TEST(InstallExe, InstallsThenReinstallsOverThePreviousVersion) {
   EXPECT_TRUE(FileExists(productDir + L"Lumox.exe"));
   EXPECT_TRUE(FileExists(desktopLink));
   EXPECT_EQ(test::ReadFileBytes(userList), "<mine/>") << "the user's list is kept";
+}
+
+// The build signs a copy of Install.exe with a throwaway certificate and
+// verifies the signature (scripts/sign). The signature sits in the file's
+// certificate table, outside the image: the signed program still finds its
+// payload and skin and installs.
+TEST(InstallExe, SignedInstallerStillInstalls) {
+  const std::wstring signedExe = BuiltFile("signed/Install.exe");
+  const TPeHeader h = ReadPeHeader(signedExe);
+  ASSERT_NE(h.Security.Size, 0u) << "signed/Install.exe carries no signature";
+  EXPECT_EQ(ReadPeHeader(BuiltFile("Install.exe")).Security.Size, 0u) << "the build's own Install.exe stays unsigned";
+
+  UnRegisterSoftwareInfoToRegistry();
+  ASSERT_EQ(RunInstaller(signedExe), 0u);
+  EXPECT_TRUE(FileExists(L"C:\\Program Files (x86)\\Norventa\\Qelvane\\Lumox.exe"));
+  EXPECT_EQ(RecordString(L"DisplayName"), L"Qelvane V3.0");
 }
