@@ -14,6 +14,7 @@
 #include "skinui/SkinFormBuffer.h"
 #include "skinui/SkinZoneView.h"
 #include "skinui/SkinZoneViewStyle.h"
+#include "skinui/tests/SkinUiTestSupport.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/tests/UiTestSupport.h"
@@ -22,39 +23,6 @@ using namespace qelvane;
 using namespace qelvane::test;
 
 namespace {
-
-uint32_t PatternAt(int x, int y) {
-  return 0xFF000000u | (static_cast<uint32_t>(x * 3 % 256) << 16) | ((y * 5 % 256) << 8) | 0x40;
-}
-
-// A skinned-form stand-in whose composed image is a known pattern.
-class TZonePatternForm : public TForm, public ISkinFormBuffer {
-public:
-  explicit TZonePatternForm(TComponent* AOwner) : TForm(AOwner) {
-    SetBorderStyle(bsNone);
-    SetBounds(40, 40, 360, 260);
-    FBuffer.SetSize(360, 260);
-    const TPixelView v = FBuffer.Pixels();
-    for (int y = 0; y < 260; ++y)
-      for (int x = 0; x < 360; ++x)
-        v.At(x, y) = PatternAt(x, y);
-  }
-  const TGdiBitmap& FormBufferBitmap() const override { return FBuffer; }
-  const TGdiBitmap* BackgroundBufferBitmap() const override { return nullptr; }
-
-protected:
-  void Paint() override { BitBlt(Canvas().Handle(), 0, 0, 360, 260, FBuffer.DC(), 0, 0, SRCCOPY); }
-  void WndProc(TMessage& m) override {
-    if (m.Msg == WM_ERASEBKGND) {
-      m.Result = 1;
-      return;
-    }
-    TForm::WndProc(m);
-  }
-
-private:
-  TGdiBitmap FBuffer;
-};
 
 uint32_t Rgb(const TGdiBitmap& B, int x, int y) {
   return B.Pixels().At(x, y) & 0x00FFFFFF;
@@ -73,14 +41,14 @@ bool Near(uint32_t a, uint32_t b) {
 }
 
 struct ZoneViewTest : ::testing::Test {
-  TZonePatternForm* Form = nullptr;
+  TPatternForm* Form = nullptr;
   TSkinZoneView* View = nullptr;
 
   void SetUp() override {
     if (!SkinMng().Loaded()) {
       ASSERT_TRUE(SkinMng().ChangeSkinRes(L"SKIN", false));
     }
-    Form = &Application().CreateForm<TZonePatternForm>();
+    Form = &Application().CreateForm<TPatternForm>(40, 40, 360, 260);
     View = &TComponent::Create<TSkinZoneView>(*Form);
     View->SetBounds(20, 20, 300, 200);
     View->SetParent(Form);
