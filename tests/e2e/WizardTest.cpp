@@ -385,21 +385,56 @@ TEST_F(WizardTest, ARefusedFolderIsToldAndThePathPageStays) {
   EXPECT_EQ(p.WaitForExit(20000), 0u);
 }
 
+// Removes the Chinese font substitutes from both registry views for as long
+// as it lives and puts them back after, so the tests after it (which share
+// the prefix) see the faces again.
+class TFontSubstitutesRemoved {
+public:
+  TFontSubstitutesRemoved() {
+    for (REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
+      HKEY key = nullptr;
+      if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, KeyName, 0, KEY_QUERY_VALUE | KEY_SET_VALUE | view, &key) != ERROR_SUCCESS)
+        continue;
+      for (const wchar_t* face :
+           {L"微软雅黑", L"Microsoft YaHei", L"宋体", L"SimSun", L"新宋体", L"NSimSun", L"黑体", L"SimHei"}) {
+        wchar_t data[256] = {};
+        DWORD type = 0, size = sizeof(data);
+        if (RegQueryValueExW(key, face, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS)
+          continue;
+        FSaved.push_back({view, face, type, std::wstring(data, size / sizeof(wchar_t))});
+        RegDeleteValueW(key, face);
+      }
+      RegCloseKey(key);
+    }
+  }
+  ~TFontSubstitutesRemoved() {
+    for (const TSaved& v : FSaved) {
+      HKEY key = nullptr;
+      if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, KeyName, 0, KEY_SET_VALUE | v.View, &key) != ERROR_SUCCESS) continue;
+      RegSetValueExW(key, v.Face.c_str(), 0, v.Type, reinterpret_cast<const BYTE*>(v.Data.data()),
+                     static_cast<DWORD>(v.Data.size() * sizeof(wchar_t)));
+      RegCloseKey(key);
+    }
+  }
+  bool RemovedAny() const { return !FSaved.empty(); }
+
+private:
+  static constexpr const wchar_t* KeyName = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes";
+  struct TSaved {
+    REGSAM View;
+    std::wstring Face;
+    DWORD Type;
+    std::wstring Data;
+  };
+  std::vector<TSaved> FSaved;
+};
+
 // On a system without the faces the skin and the forms name (a fresh prefix
 // without the Chinese font substitutes), each is drawn in a face that exists,
 // logged, and the wizard shows and works as usual.
 TEST_F(WizardTest, FacesThatAreNotInstalledAreReplacedAndTheWizardShows) {
-  // This test's prefix is its own copy: the substitutes go for good.
-  for (REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes", 0,
-                            KEY_SET_VALUE | view, &key),
-              ERROR_SUCCESS);
-    for (const wchar_t* face :
-         {L"微软雅黑", L"Microsoft YaHei", L"宋体", L"SimSun", L"新宋体", L"NSimSun", L"黑体", L"SimHei"})
-      RegDeleteValueW(key, face);
-    RegCloseKey(key);
-  }
+  const TFontSubstitutesRemoved removed;
+  ASSERT_TRUE(removed.RemovedAny()) << "the prefix has the substitutes this test takes away";
   TInstallerProcess p(InstallExe());
   HWND w = p.WaitForWindow(562, 371);
   ASSERT_NE(w, nullptr) << "the wizard shows";
